@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "platform/file_system.h"
+
+// Windows path helpers: backslash is the only separator, and only CreateDirectories touches
+// the file system.
+
+std::wstring JoinPath(const std::wstring& base, const std::wstring& tail);
+std::wstring ParentPath(const std::wstring& path);
+std::wstring LastPathComponent(const std::wstring& path);
+// Creates the folder and every missing parent; true when the folder exists at the end.
+bool CreateDirectories(pelsdk::platform::file_system& files, const std::wstring& path);
+// Replaces every "/" by "\".
+std::wstring WithBackslashes(std::wstring path);
+
+std::wstring Utf8ToWide(const std::string& text);
+std::string WideToUtf8(const std::wstring& text);

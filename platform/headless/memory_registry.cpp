@@ -1,0 +1,100 @@
+#include "platform/headless/memory_registry.h"
+
+#include "platform/headless/utf16_units.h"
+
+namespace pelsdk::platform {
+
+namespace {
+
+std::wstring child_path(const std::wstring& parent, const std::wstring& name) {
+    if (parent.empty()) return name;
+    if (name.empty()) return parent;
+    return parent + L'\\' + name;
+}
+
+}  // namespace
+
+void memory_registry::add_key(const std::wstring& path, view in) {
+    tree& keys = keys_of(in);
+    for (size_t end = path.find(L'\\'); end != std::wstring::npos; end = path.find(L'\\', end + 1)) {
+        keys[path.substr(0, end)];
+    }
+    keys[path];
+}
+
+void memory_registry::set_value(const std::wstring& path, const std::wstring& name,
+                                const std::wstring& data, value_type type, view in) {
+    add_key(path, in);
+    keys_of(in)[path].values[name] = stored_value{type, data};
+}
+
+void memory_registry::fail_enumeration(const std::wstring& path, uint32_t index, view in) {
+    add_key(path, in);
+    keys_of(in)[path].failing_enumerations.insert(index);
+}
+
+std::optional<registry::key> memory_registry::open_local_machine(const std::wstring& path,
+                                                                  uint32_t access) {
+    opened_with_.push_back(access);
+    const view in = (access & kKeyWow64_64Key) ? view::native_64 : default_view_;
+    if (keys_of(in).count(path) == 0) return std::nullopt;
+    const key handle = next_handle_++;
+    open_keys_[handle] = open_key{in, path};
+    return handle;
+}
+
+std::vector<std::wstring> memory_registry::subkeys_of(const open_key& parent) {
+    const std::wstring prefix = parent.path + L'\\';
+    std::vector<std::wstring> names;
+    for (const auto& [path, stored] : keys_of(parent.in)) {
+        if (path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0 &&
+            path.find(L'\\', prefix.size()) == std::wstring::npos) {
+            names.push_back(path.substr(prefix.size()));
+        }
+    }
+    return names;
+}
+
+const memory_registry::open_key* memory_registry::find_open(key handle) const {
+    const auto found = open_keys_.find(handle);
+    return found == open_keys_.end() ? nullptr : &found->second;
+}
+
+std::optional<uint32_t> memory_registry::count_subkeys(key parent) {
+    const open_key* opened = find_open(parent);
+    if (opened == nullptr) return std::nullopt;
+    return static_cast<uint32_t>(subkeys_of(*opened).size());
+}
+
+std::optional<std::wstring> memory_registry::subkey_name(key parent, uint32_t index) {
+    const open_key* opened = find_open(parent);
+    if (opened == nullptr) return std::nullopt;
+    if (keys_of(opened->in)[opened->path].failing_enumerations.count(index) != 0) {
+        return std::nullopt;
+    }
+    const std::vector<std::wstring> names = subkeys_of(*opened);
+    if (index >= names.size()) return std::nullopt;
+    // The name and its terminator must fit the caller's buffer.
+    if (utf16_units(names[index]) + 1 > kSubkeyNameRoom) return std::nullopt;
+    return names[index];
+}
+
+std::optional<std::wstring> memory_registry::string_value(key parent, const std::wstring& subkey,
+                                                          const std::wstring& name) {
+    const open_key* opened = find_open(parent);
+    if (opened == nullptr) return std::nullopt;
+    tree& keys = keys_of(opened->in);
+    const auto stored = keys.find(child_path(opened->path, subkey));
+    if (stored == keys.end()) return std::nullopt;
+    const auto value = stored->second.values.find(name);
+    if (value == stored->second.values.end()) return std::nullopt;
+    if (value->second.type != value_type::string) return std::nullopt;
+    const std::wstring& data = value->second.data;
+    // The whole stored text and its terminator must fit; the reader sees it up to its first zero.
+    if (utf16_units(data) + 1 > kStringValueRoom) return std::nullopt;
+    return data.substr(0, data.find(L'\0'));
+}
+
+void memory_registry::close(key open_key) { open_keys_.erase(open_key); }
+
+}  // namespace pelsdk::platform

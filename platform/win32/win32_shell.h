@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/shell.h"
+
+namespace pelsdk::platform {
+
+class win32_shell final : public shell {
+public:
+    bool relaunch_elevated(const std::wstring& parameters) override;
+};
+
+}  // namespace pelsdk::platform

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "installer/install_status.h"
+#include "installer/install_worker.h"
+#include "tests/support/headless_scene.h"
+
+namespace {
+
+const std::vector<unsigned char> kPlugin = {'M', 'Z', 0, 1, 2, 0xFF, 0x80, 7};
+
+class InstallScene : public HeadlessScene {
+public:
+    void AddPlugin() { machine.resources.add_rcdata(kPluginResourceId, kPlugin); }
+
+    std::vector<int32_t> Install(std::vector<std::wstring> folders) {
+        InstallWorker(&data, std::move(folders), {}, L"");
+        EXPECT_TRUE(data.IsDone());
+        return data.CopyPluginStatus();
+    }
+
+    ThreadWorkData data{os};
+};
+
+class InstallWorkerTest : public ::testing::Test, public InstallScene {
+protected:
+    void SetUp() override { AddPlugin(); }
+};
+
+constexpr int32_t kInstalled = StatusCode(InstallStatus::kInstalled);
+
+TEST_F(InstallWorkerTest, WritesThePluginIntoTheMakerFolderOfEachTarget) {
+    MakeFolder(L"C:\\AE1\\Plug-ins");
+    WriteFile(L"C:\\AE2\\Plug-ins\\Quintrel\\Velkor.aex", "an older, longer plug-in file");
+    const std::vector<int32_t> statuses =
+        Install({L"C:\\AE1\\Plug-ins", L"", L"C:\\AE2\\Plug-ins\\"});
+
+    EXPECT_EQ(statuses, (std::vector<int32_t>{kInstalled, 0, kInstalled}));
+    EXPECT_EQ(ReadFile(L"C:\\AE1\\Plug-ins\\Quintrel\\Velkor.aex"), kPlugin);
+    EXPECT_EQ(ReadFile(L"C:\\AE2\\Plug-ins\\Quintrel\\Velkor.aex"), kPlugin);
+    EXPECT_TRUE(IsFolder(L"C:\\ProgramData\\Quintrel"));
+    EXPECT_TRUE(data.scriptStatus.empty());
+}
+
+TEST(InstallWorkerFailures, EachFailureHasItsStatusAndTheLoopGoesOn) {
+    const std::wstring target = L"C:\\AE\\Plug-ins";
+    const std::wstring file = L"C:\\AE\\Plug-ins\\Quintrel\\Velkor.aex";
+    struct Case {
+        const char* name;
+        std::function<void(InstallScene&)> arrange;
+        InstallStatus expected;
+    };
+    const Case cases[] = {
+        {"resource missing", [&](InstallScene& s) { s.MakeFolder(target); },
+         InstallStatus::kResourceNotFound},
+        {"resource fails to load",
+         [&](InstallScene& s) {
+             s.AddPlugin();
+             s.MakeFolder(target);
+             s.machine.resources.fail_loading(kPluginResourceId);
+         },
+         InstallStatus::kResourceLoadFailed},
+        {"maker folder is a file",
+         [&](InstallScene& s) {
+             s.AddPlugin();
+             s.WriteFile(target + L"\\Quintrel", "x");
+         },
+         InstallStatus::kFileOpenFailed},
+        {"plug-in folder missing", [](InstallScene& s) { s.AddPlugin(); },
+         InstallStatus::kFileOpenFailed},
+        {"target held open",
+         [&](InstallScene& s) {
+             s.AddPlugin();
+             s.MakeFolder(target);
+             s.machine.files.hold_open(file);
+         },
+         InstallStatus::kFileOpenFailed},
+        {"disk full",
+         [&](InstallScene& s) {
+             s.AddPlugin();
+             s.MakeFolder(target);
+             s.machine.files.fail_writing(file);
+         },
+         InstallStatus::kFileWriteFailed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        InstallScene scene;
+        c.arrange(scene);
+        scene.MakeFolder(L"C:\\Next");
+        const std::vector<int32_t> statuses = scene.Install({target, L"C:\\Next"});
+        EXPECT_EQ(statuses[0], StatusCode(c.expected));
+        // A failure never stops the loop: the next folder is still tried.
+        EXPECT_NE(statuses[1], StatusCode(InstallStatus::kNotAttempted));
+        EXPECT_NE(statuses[1], StatusCode(InstallStatus::kWriting));
+    }
+}
+
+TEST_F(InstallWorkerTest, RetryWritesOnlyWhatIsListedAndKeepsEarlierStatuses) {
+    machine.files.fail_writing(L"C:\\B\\Quintrel\\Velkor.aex");
+    MakeFolder(L"C:\\A");
+    MakeFolder(L"C:\\B");
+    EXPECT_EQ(Install({L"C:\\A", L"C:\\B"}),
+              (std::vector<int32_t>{kInstalled, StatusCode(InstallStatus::kFileWriteFailed)}));
+
+    EXPECT_EQ(Install({L"", L"C:\\B"}),
+              (std::vector<int32_t>{kInstalled, StatusCode(InstallStatus::kFileWriteFailed)}));
+    EXPECT_EQ(machine.files.write_attempts(L"C:\\A\\Quintrel\\Velkor.aex"), 1);
+    EXPECT_EQ(machine.files.write_attempts(L"C:\\B\\Quintrel\\Velkor.aex"), 2);
+}
+
+TEST_F(InstallWorkerTest, StatusListFollowsTheFolderListWithoutLosingSlots) {
+    // Twelve slots from the start; a longer list adds zeroed slots, a shorter one trims.
+    EXPECT_EQ(data.pluginStatus.size(), 12u);
+    std::vector<std::wstring> folders(14);
+    EXPECT_EQ(Install(folders), std::vector<int32_t>(14, 0));
+    EXPECT_EQ(Install({L"", L""}), std::vector<int32_t>(2, 0));
+}
+
+TEST_F(InstallWorkerTest, SharedDataFolderNeverChangesAStatus) {
+    struct Case {
+        std::optional<std::wstring> appData;
+        std::wstring expectedFolder;  // empty: nothing is created
+    };
+    const Case cases[] = {
+        {L"C:/Shared/Data", L"C:\\Shared\\Data\\Quintrel"},
+        {std::nullopt, L""},  // no known folder: Quintrel relative to nothing
+    };
+    for (const Case& c : cases) {
+        machine.info.app_data = c.appData;
+        MakeFolder(L"C:\\AE");
+        EXPECT_EQ(Install({L"C:\\AE"}), std::vector<int32_t>{kInstalled});
+        if (!c.expectedFolder.empty()) {
+            EXPECT_TRUE(IsFolder(c.expectedFolder));
+        }
+    }
+    machine.info.app_data = L"C:\\Blocked";
+    WriteFile(L"C:\\Blocked", "file");
+    EXPECT_EQ(Install({L"C:\\AE"}), std::vector<int32_t>{kInstalled});
+}
+
+}  // namespace
