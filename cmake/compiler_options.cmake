@@ -14,7 +14,7 @@ endif()
 if(WIN32)
     # One self-contained file: the C++ runtime and winpthreads are linked in. ASLR with
     # high-entropy addresses and NX, as an elevated program should have.
-    add_link_options(-static -municode
+    add_link_options(-static
         -Wl,--dynamicbase -Wl,--high-entropy-va -Wl,--nxcompat)
     add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
 endif()

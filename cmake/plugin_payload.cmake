@@ -19,5 +19,11 @@ if(WIN32)
     enable_language(RC)
     set(VELKOR_PLUGIN_RC "${PROJECT_BINARY_DIR}/resources/plugin.rc")
     configure_file("${PROJECT_SOURCE_DIR}/installer/resources/plugin.rc.in" "${VELKOR_PLUGIN_RC}" @ONLY)
-    set_source_files_properties("${VELKOR_PLUGIN_RC}" PROPERTIES OBJECT_DEPENDS "${VELKOR_PLUGIN_FILE}")
 endif()
+
+# Carries the plug-in as RCDATA 400 in the target's module.
+function(velkor_embed_plugin target)
+    target_sources(${target} PRIVATE "${VELKOR_PLUGIN_RC}")
+    set_source_files_properties("${VELKOR_PLUGIN_RC}" PROPERTIES OBJECT_DEPENDS "${VELKOR_PLUGIN_FILE}")
+    add_dependencies(${target} velkor_plugin_file)
+endfunction()

@@ -88,13 +88,36 @@ std::optional<std::wstring> memory_registry::string_value(key parent, const std:
     if (stored == keys.end()) return std::nullopt;
     const auto value = stored->second.values.find(name);
     if (value == stored->second.values.end()) return std::nullopt;
-    if (value->second.type != value_type::string) return std::nullopt;
-    const std::wstring& data = value->second.data;
+    if (value->second.type == value_type::dword) return std::nullopt;
+    const std::wstring data = value->second.type == value_type::expandable_string
+                                  ? expand(value->second.data)
+                                  : value->second.data;
     // The whole stored text and its terminator must fit; the reader sees it up to its first zero.
     if (utf16_units(data) + 1 > kStringValueRoom) return std::nullopt;
     return data.substr(0, data.find(L'\0'));
 }
 
 void memory_registry::close(key open_key) { open_keys_.erase(open_key); }
+
+// Unknown variables stay as written, as ExpandEnvironmentStringsW leaves them.
+std::wstring memory_registry::expand(const std::wstring& text) const {
+    std::wstring expanded;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const size_t open = text.find(L'%', pos);
+        const size_t close = open == std::wstring::npos ? open : text.find(L'%', open + 1);
+        if (close == std::wstring::npos) break;
+        const auto variable = environment_.find(text.substr(open + 1, close - open - 1));
+        expanded += text.substr(pos, open - pos);
+        if (variable == environment_.end()) {
+            expanded += text.substr(open, close - open);
+            pos = close;
+        } else {
+            expanded += variable->second;
+            pos = close + 1;
+        }
+    }
+    return expanded + text.substr(pos);
+}
 
 }  // namespace pelsdk::platform

@@ -25,6 +25,10 @@ public:
     // RegEnumKeyExW of the key's subkey at this index fails.
     void fail_enumeration(const std::wstring& path, uint32_t index, view in = view::native_64);
     void set_default_view(view default_view) { default_view_ = default_view; }
+    // An environment variable that expandable string values may name as %name%.
+    void set_environment(const std::wstring& name, const std::wstring& value) {
+        environment_[name] = value;
+    }
 
     // Every access mask passed to open_local_machine, in call order.
     const std::vector<uint32_t>& opened_with() const { return opened_with_; }
@@ -55,12 +59,14 @@ private:
     tree& keys_of(view in) { return views_[static_cast<int>(in)]; }
     std::vector<std::wstring> subkeys_of(const open_key& parent);
     const open_key* find_open(key handle) const;
+    std::wstring expand(const std::wstring& text) const;
 
     tree views_[2];
     view default_view_ = view::native_64;
     std::map<key, open_key> open_keys_;
     key next_handle_ = 1;
     std::vector<uint32_t> opened_with_;
+    std::map<std::wstring, std::wstring> environment_;
 };
 
 }  // namespace pelsdk::platform

@@ -82,7 +82,7 @@ TEST_F(VersionDetection, UnreadableValuesLeaveTheirVersionOut) {
     Install(L"13.5", L"");                         // empty: not installed
     Install(L"17.0", L"");                         // unlisted and empty: dropped
     machine.keys.set_value(kVersionsKey + L"\\14.0", L"PluginInstallPath", L"C:\\AE17",
-                           memory_registry::value_type::expandable_string);
+                           memory_registry::value_type::dword);
     machine.keys.set_value(kVersionsKey + L"\\15.0", L"OtherValue", L"C:\\AE18");
     Install(L"13.8", std::wstring(L"C:\\AE\0garbage", 14));  // ends at its first zero
 
@@ -97,6 +97,21 @@ TEST_F(VersionDetection, UnreadableValuesLeaveTheirVersionOut) {
     EXPECT_EQ(folders[10], L"");
     EXPECT_EQ(data.versionNames.size(), 12u);
     EXPECT_EQ(machine.keys.open_key_count(), 0u);
+}
+
+TEST_F(VersionDetection, ExpandableValuesAreReadExpanded) {
+    machine.keys.set_environment(L"ProgramFiles", L"C:\\Program Files");
+    const auto expandable = memory_registry::value_type::expandable_string;
+    machine.keys.set_value(kVersionsKey + L"\\14.0", L"PluginInstallPath",
+                           L"%ProgramFiles%\\AE17 %Unknown% 100%", expandable);
+    // Fits before expansion, not after.
+    machine.keys.set_value(kVersionsKey + L"\\15.0", L"PluginInstallPath",
+                           L"%ProgramFiles%" + std::wstring(245, L'x'), expandable);
+
+    const std::vector<std::wstring> folders = data.DetectVersions();
+
+    EXPECT_EQ(folders[9], L"C:\\Program Files\\AE17 %Unknown% 100%");
+    EXPECT_EQ(folders[10], L"");
 }
 
 TEST_F(VersionDetection, SubkeysThatFailToEnumerateAreSkipped) {
