@@ -1,0 +1,244 @@
+// The default theme: the values the installer's widgets read, the shape of the whole table.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "ui/theme/default_theme.h"
+#include "ui/theme/theme_lookup.h"
+
+namespace {
+
+using namespace pelsdk::ui;
+
+struct Expected {
+    value_kind kind;
+    theme_value bytes;  // for pictures: the picture's byte count, frames and scale instead
+    image_reference picture;
+};
+
+Expected Rgba(float r, float g, float b, float a) {
+    return {value_kind::color, encode_value(color{r, g, b, a}), {}};
+}
+Expected Float(float value) { return {value_kind::float32, encode_value(value), {}}; }
+Expected Int(int32_t value) { return {value_kind::int32, encode_value(value), {}}; }
+Expected Bool(bool value) { return {value_kind::boolean, encode_value(value), {}}; }
+Expected Pair(int32_t a, int32_t b) { return {value_kind::pair, encode_value(size{a, b}), {}}; }
+Expected Text(std::string_view text) { return {value_kind::text, encode_value(text), {}}; }
+Expected Picture(uint64_t bytes, uint32_t frames, float scale) {
+    return {value_kind::image, {}, image_reference{nullptr, bytes, frames, scale}};
+}
+
+struct Row {
+    theme_key key;
+    Expected expected;
+};
+
+TEST(DefaultTheme, InstallerFamiliesHoldTheirDocumentedValues) {
+    // clang-format off
+    const Row rows[] = {
+        {"default_back_color", Rgba(0, 0, 0, 0)},
+        {"default_back_color_disabled", Rgba(0, 0, 0, 1)},
+        {"default_border_color", Rgba(0, 0, 0, 0)},
+        {"default_border_width", Float(1)},
+        {"checkbox_back_color", Rgba(0, 0, 0, 0)},
+        {"checkbox_border_color_normal", Rgba(0.294, 0.294, 0.294, 1)},
+        {"checkbox_border_color_hover", Rgba(1, 1, 1, 1)},
+        {"checkbox_border_color_focus", Rgba(0.255, 0.584, 0.753, 1)},
+        {"checkbox_border_width", Float(1)},
+        {"checkbox_font_name", Text("Tahoma")},
+        {"checkbox_font_style", Int(0)},
+        {"checkbox_font_weight", Int(0)},
+        {"checkbox_font_color", Rgba(1, 1, 1, 1)},
+        {"checkbox_font_size", Float(11)},
+        {"checkbox_text_gap", Int(5)},
+        {"checkbox_image", Picture(673, 2, 1.0f)},
+        {"message_popup_back_color", Rgba(0.114, 0.118, 0.133, 1)},
+        {"message_popup_font_name", Text("Tahoma")},
+        {"message_popup_font_style", Int(0)},
+        {"message_popup_font_weight", Int(0)},
+        {"message_popup_font_color", Rgba(1, 1, 1, 1)},
+        {"message_popup_font_size", Float(11)},
+        {"message_popup_text_align", Int(1)},
+        {"message_popup_button_align", Int(1)},
+        {"message_popup_image", Picture(440, 1, 1.0f)},
+        {"message_popup_window_margins", Pair(20, 20)},
+        {"message_popup_component_margins", Int(10)},
+        {"button_color_normal", Rgba(0.173, 0.176, 0.192, 1)},
+        {"button_color_hover", Rgba(0.239, 0.247, 0.263, 1)},
+        {"button_color_toggle", Rgba(0.188, 0.29, 0.506, 1)},
+        {"button_color_pressed", Rgba(0, 0, 0, 0)},
+        {"button_round_edges", Bool(false)},
+        {"button_round_radius", Float(0)},
+        {"button_border_color_normal", Rgba(0, 0, 0, 0)},
+        {"button_border_color_hover", Rgba(1, 1, 1, 1)},
+        {"button_border_color_focus", Rgba(0.6, 0.6, 0.6, 1)},
+        {"button_font_name", Text("Tahoma")},
+        {"button_font_style", Int(0)},
+        {"button_font_weight", Int(2)},
+        {"button_font_color", Rgba(1, 1, 1, 1)},
+        {"button_font_color_hover", Rgba(1, 1, 1, 1)},
+        {"button_font_color_pressed", Rgba(1, 1, 1, 1)},
+        {"button_font_size", Float(11)},
+        {"button_font_alignment", Int(1)},
+        {"button_font_vertical_alignment", Int(0)},
+        {"button_text_underlined", Bool(false)},
+        {"button_text_clip", Bool(false)},
+        {"button_text_margins", Pair(0, 0)},
+        {"button_image", Picture(0, 1, 1.0f)},
+        {"button_image_filter_multiply", Rgba(1, 1, 1, 1)},
+        {"button_image_filter_multiply_area", Rgba(0, 0, 0, 0)},
+        {"button_image_strech", Bool(false)},
+        {"button_back_image", Picture(0, 1, 1.0f)},
+        {"button_auto_size", Bool(false)},
+        {"button_auto_size_min_max", Pair(65, 0)},
+        {"button_reset_hover", Bool(false)},
+        {"tooltip_back_color", Rgba(0.106, 0.106, 0.11, 1)},
+        {"tooltip_border_color", Rgba(0.29, 0.31, 0.325, 1)},
+        {"tooltip_border_color_1", Rgba(0, 0, 0, 1)},
+        {"tooltip_font_name", Text("Tahoma")},
+        {"tooltip_font_style", Int(0)},
+        {"tooltip_font_weight", Int(0)},
+        {"tooltip_font_color", Rgba(0.655, 0.655, 0.655, 1)},
+        {"tooltip_font_size", Float(11)},
+        {"tooltip_title_font_name", Text("Tahoma")},
+        {"tooltip_title_font_style", Int(0)},
+        {"tooltip_title_font_weight", Int(2)},
+        {"tooltip_title_font_color", Rgba(1, 1, 1, 1)},
+        {"tooltip_title_font_size", Float(11)},
+        {"scroll_button_back_color", Rgba(0.22, 0.235, 0.251, 1)},
+        {"scroll_button_line_color", Rgba(0.325, 0.325, 0.325, 1)},
+        {"scroll_button_arrow_image", Picture(255, 1, 1.0f)},
+        {"scroll_bar_back_color", Rgba(0.145, 0.149, 0.165, 1)},
+        {"scroll_bar_line_color", Rgba(0.314, 0.314, 0.314, 1)},
+        {"scroll_back_color", Rgba(0.067, 0.071, 0.078, 1)},
+        {"scroll_min_size", Int(50)},
+        {"scroll_speed_multiplier", Int(2)},
+        {"scroll_auto_hide", Bool(false)},
+        {"label_font_name", Text("Tahoma")},
+        {"label_font_style", Int(0)},
+        {"label_font_weight", Int(0)},
+        {"label_font_size", Float(11)},
+        {"label_font_color", Rgba(1, 1, 1, 1)},
+        {"label_text_align", Int(0)},
+        {"label_text_valign", Int(0)},
+        {"label_text_clip_width", Bool(false)},
+        {"label_text_clip_height", Bool(false)},
+        {"label_text_underlined", Bool(false)},
+    };
+    // clang-format on
+    const widget_style plain;
+    const std::vector<default_theme_entry> table = default_theme_table();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.key.text());
+        const auto entry = std::find_if(table.begin(), table.end(),
+                                        [&](const default_theme_entry& e) { return e.key == row.key; });
+        ASSERT_NE(entry, table.end());
+        EXPECT_EQ(entry->kind, row.expected.kind);
+        if (row.expected.kind != value_kind::image) {
+            EXPECT_EQ(theme_lookup(plain, row.key), row.expected.bytes);
+            continue;
+        }
+        const image_reference picture = theme_image(plain, row.key);
+        EXPECT_EQ(picture.size, row.expected.picture.size);
+        EXPECT_EQ(picture.data != nullptr, row.expected.picture.size != 0);
+        EXPECT_EQ(picture.frames, row.expected.picture.frames);
+        EXPECT_EQ(picture.scale, row.expected.picture.scale);
+    }
+}
+
+TEST(DefaultTheme, TableHasItsShapeAndTheFirstOfTwoEntriesWins) {
+    const std::vector<default_theme_entry> table = default_theme_table();
+    ASSERT_EQ(table.size(), 537u);
+
+    std::map<value_kind, int> kinds;
+    for (const default_theme_entry& entry : table) ++kinds[entry.kind];
+    const std::map<value_kind, int> expectedKinds = {
+        {value_kind::color, 245}, {value_kind::float32, 45}, {value_kind::int32, 100},
+        {value_kind::boolean, 46}, {value_kind::pair, 39},   {value_kind::quad, 4},
+        {value_kind::text, 24},    {value_kind::image, 34},
+    };
+    EXPECT_EQ(kinds, expectedKinds);
+
+    // Entries are counted from 1; each repeated key's first entry stands where given.
+    const std::map<int, int> repeatedAt = {{468, 466}, {469, 467}, {521, 35}, {522, 37},
+                                           {523, 38},  {524, 40},  {525, 41}};
+    std::map<uint64_t, int> firstEntry;
+    std::map<int, int> repeats;
+    for (size_t i = 0; i < table.size(); ++i) {
+        const int entry = static_cast<int>(i) + 1;
+        const auto [where, inserted] = firstEntry.try_emplace(table[i].key.hash(), entry);
+        if (!inserted) repeats[entry] = where->second;
+    }
+    EXPECT_EQ(repeats, repeatedAt);
+    EXPECT_EQ(firstEntry.size(), 530u);
+    EXPECT_EQ(default_theme().size(), 530u);
+
+    const widget_style plain;
+    EXPECT_EQ(theme_color(plain, "color_select_dialog_back_color"), (color{0.09f, 0.098f, 0.11f, 1}));
+    EXPECT_EQ(theme_color(plain, "color_select_dialog_button_border_color_hover"), (color{1, 1, 1, 1}));
+    EXPECT_EQ(theme_pair(plain, "params_node_panel_port_input_size"), (size{14, 20}));
+}
+
+TEST(DefaultTheme, EntriesOfTheOtherFamiliesFollowTheirNames) {
+    const widget_style plain;
+    for (const theme_key key : {theme_key("dropdown_icon_image"), theme_key("editparam_dropdown_icon_image")}) {
+        EXPECT_EQ(theme_lookup(plain, key), encode_value(image_reference{nullptr, 0, 0, 0.0f}));
+    }
+    EXPECT_EQ(theme_text(plain, "editparam_float_divider"), ",  ");
+
+    const std::set<std::string> bold = {"button_font_weight", "tooltip_title_font_weight",
+                                        "editparam_title_font_weight", "multiwindow_tab_font_weight"};
+    for (const default_theme_entry& entry : default_theme_table()) {
+        const std::string name = entry.key.text();
+        SCOPED_TRACE(name);
+        if (name.ends_with("_font_weight")) {
+            EXPECT_EQ(decode_int(entry.value), bold.count(name) ? 2 : 0);
+        }
+        if (name.ends_with("_font_name")) {
+            EXPECT_EQ(entry.kind, value_kind::text);
+        }
+        if (name.ends_with("_font_size") || name.ends_with("_radius")) {
+            EXPECT_EQ(entry.kind, value_kind::float32);
+        }
+        if (name.ends_with("_image")) {
+            EXPECT_EQ(entry.kind, value_kind::image);
+        }
+        if (entry.kind == value_kind::image && decode_image(entry.value).size != 0) {
+            const image_reference picture = decode_image(entry.value);
+            EXPECT_EQ(std::string(reinterpret_cast<const char*>(picture.data), 8), "\x89PNG\r\n\x1a\n");
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+uint32_t BigEndianAt(const uint8_t* bytes) {
+    return (uint32_t{bytes[0]} << 24) | (uint32_t{bytes[1]} << 16) | (uint32_t{bytes[2]} << 8) |
+           bytes[3];
+}
+
+TEST(DefaultTheme, PicturesHaveTheSizesTheirWidgetsCut) {
+    struct Case {
+        theme_key key;
+        uint32_t width, height;
+    };
+    // The check box stacks its two frames; the scroll bar cuts the arrow sheet into halves.
+    const Case cases[] = {
+        {"checkbox_image", 14, 28},
+        {"scroll_button_arrow_image", 8, 8},
+        {"message_popup_image", 24, 24},
+    };
+    const widget_style plain;
+    for (const Case& c : cases) {
+        const image_reference picture = theme_image(plain, c.key);
+        ASSERT_GT(picture.size, 24u);
+        EXPECT_EQ(BigEndianAt(picture.data + 16), c.width) << c.key.text();
+        EXPECT_EQ(BigEndianAt(picture.data + 20), c.height) << c.key.text();
+    }
+}
+
+}  // namespace
