@@ -77,6 +77,21 @@ std::wstring utf8_to_wide(std::string_view text) {
     return wide;
 }
 
+std::u16string utf8_to_utf16(std::string_view text) {
+    std::u16string units;
+    units.reserve(text.size());
+    for (size_t pos = 0; pos < text.size();) {
+        const char32_t code = decode_one(text, pos);
+        if (code < 0x10000) {
+            units += static_cast<char16_t>(code);
+        } else {
+            units += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+            units += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+        }
+    }
+    return units;
+}
+
 std::string wide_to_utf8(std::wstring_view text) {
     std::string utf8;
     utf8.reserve(text.size());

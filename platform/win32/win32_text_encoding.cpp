@@ -13,6 +13,11 @@ std::wstring utf8_to_wide(std::string_view text) {
     return wide;
 }
 
+std::u16string utf8_to_utf16(std::string_view text) {
+    const std::wstring wide = utf8_to_wide(text);
+    return std::u16string(wide.begin(), wide.end());
+}
+
 std::string wide_to_utf8(std::wstring_view text) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
