@@ -32,7 +32,7 @@ struct matrix_f {
 enum class antialias_mode { per_primitive, aliased };
 // DirectWrite's values.
 enum class text_alignment { leading = 0, trailing = 1, center = 2 };
-enum class paragraph_alignment { near = 0, far = 1, center = 2 };
+enum class paragraph_alignment { near_edge = 0, far_edge = 1, center = 2 };
 inline constexpr int32_t kFontWeightLight = 300;
 inline constexpr int32_t kFontWeightNormal = 400;
 inline constexpr int32_t kFontWeightBold = 700;

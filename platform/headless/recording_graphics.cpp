@@ -34,7 +34,7 @@ public:
     void set_paragraph_alignment(paragraph_alignment alignment) override { paragraph = alignment; }
 
     text_alignment alignment = text_alignment::leading;
-    paragraph_alignment paragraph = paragraph_alignment::near;
+    paragraph_alignment paragraph = paragraph_alignment::near_edge;
 };
 
 struct laid_line {

@@ -34,7 +34,7 @@ struct recorded_primitive {
     float max_width = 0, max_height = 0;
     std::vector<recorded_format> formats;
     text_alignment alignment = text_alignment::leading;
-    paragraph_alignment paragraph = paragraph_alignment::near;
+    paragraph_alignment paragraph = paragraph_alignment::near_edge;
     float opacity = 1;
     bool has_source = false;
     rect_f source{};

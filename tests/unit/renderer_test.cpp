@@ -164,7 +164,7 @@ TEST_F(RendererTest, TextRunsSetFontsAndColoursPerRange) {
     EXPECT_EQ(text.local, (rect_f{10, 20, 210, 60}));
     EXPECT_EQ(text.color, (pelsdk::platform::color_f{0.5f, 0.5f, 0.5f, 1}));
     EXPECT_EQ(text.alignment, pelsdk::platform::text_alignment::trailing);
-    EXPECT_EQ(text.paragraph, pelsdk::platform::paragraph_alignment::near);
+    EXPECT_EQ(text.paragraph, pelsdk::platform::paragraph_alignment::near_edge);
     std::vector<std::string> seen;
     for (const auto& f : text.formats) {
         seen.push_back(f.property + " " + std::to_string(f.range.start) + "+" +

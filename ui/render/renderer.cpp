@@ -51,9 +51,9 @@ platform::text_alignment direct_write_alignment(text_align align) {
 platform::paragraph_alignment direct_write_paragraph(text_valign align) {
     switch (align) {
         case text_valign::top:
-            return platform::paragraph_alignment::near;
+            return platform::paragraph_alignment::near_edge;
         case text_valign::bottom:
-            return platform::paragraph_alignment::far;
+            return platform::paragraph_alignment::far_edge;
         default:
             return platform::paragraph_alignment::center;
     }
