@@ -23,8 +23,9 @@ image_reference CheckboxPicture() { return theme_image(widget_style{}, "checkbox
 class ImageTest : public ::testing::Test {
 protected:
     void Load(float scale) {
-        const image_reference picture = CheckboxPicture();
-        ASSERT_TRUE(checkbox.load(picture.data, picture.size, scale));
+        image_reference picture = CheckboxPicture();
+        picture.scale = scale;
+        ASSERT_TRUE(load_image(checkbox, picture));
     }
 
     stb_imaging imaging;
@@ -120,6 +121,7 @@ TEST(ImageFailures, UnreadableBytesAndFailingStepsAreReported) {
     const uint8_t garbage[] = {1, 2, 3, 4, 5};
     EXPECT_FALSE(broken.load(garbage, sizeof(garbage), 1.0f));
     EXPECT_FALSE(broken.load(nullptr, 0, 1.0f));
+    EXPECT_FALSE(load_image(broken, theme_image(widget_style{}, "button_image"))) << "no picture";
     EXPECT_FALSE(broken.is_loaded());
 
     const image_reference picture = CheckboxPicture();

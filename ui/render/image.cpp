@@ -137,4 +137,9 @@ void image::multiply(const color& factor, const rect& area) {
     unlock_pixels(access);
 }
 
+bool load_image(image& target, const image_reference& picture) {
+    if (picture.size == 0) return false;
+    return target.load(picture.data, picture.size, picture.scale);
+}
+
 }  // namespace pelsdk::ui

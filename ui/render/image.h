@@ -9,6 +9,7 @@
 #include "platform/render_backend.h"
 #include "ui/core/color.h"
 #include "ui/core/geometry.h"
+#include "ui/theme/image_reference.h"
 
 namespace pelsdk::ui {
 
@@ -68,5 +69,8 @@ private:
     float scale_ = 1.0f;
     std::vector<renderer*> renderers_;
 };
+
+// Loads the picture a theme value names; a reference of size 0 names none and loads nothing.
+bool load_image(image& target, const image_reference& picture);
 
 }  // namespace pelsdk::ui
