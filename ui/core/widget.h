@@ -1,20 +1,76 @@
 #pragma once
 
+#include <climits>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "ui/core/event_hub.h"
 #include "ui/core/event_object.h"
 #include "ui/core/geometry.h"
 #include "ui/theme/widget_style.h"
 
 namespace pelsdk::ui {
 
-// A rectangle in dips inside its parent, with its own theme. Its children are drawn at
-// `scale` times their size.
+class window;
+
+struct anchor {
+    bool set = false;
+    int32_t distance = 0;
+};
+
+// A rectangle in dips inside its parent, with its own theme, children, visibility and enabled
+// flags, anchors, a minimum size and a scale for its children. A parent never owns its
+// children. Until `create` geometry changes fire nothing and invalidate nothing.
 class widget : public event_object {
 public:
     widget() = default;
+    ~widget() override;
 
-    rect bounds{0, 0, 0, 0};
-    float scale = 1.0f;
+    // True when the parent had handlers for child_added.
+    virtual bool add_child(widget* child);
+    virtual void remove_child(widget* child);
+    virtual void remove_all_children();
+    // Asks the window to repaint this widget's rectangle, at once with update_now.
+    virtual void invalidate(bool update_now);
+    virtual bool is_visible(bool with_ancestors) const;
+
+    // Requires `window` to be set (and the widget added to its parent) first.
+    void create(const rect& area);
+    void set_parent(widget* new_parent);
+    void set_shown(bool value);
+    void set_enabled(bool value);
+    // Negative sizes become 0.
+    void set_bounds(const rect& area, bool also_requested);
+    void apply_anchors(const size& parent_size);
+    void set_name(std::string text) { name = std::move(text); }
+
+    bool is_enabled() const { return enabled && parent_enabled; }
+    // Registers a handler on another object (typically a child) on this widget's behalf; it is
+    // removed when that child is removed.
+    handler_id connect(event_object* sender, event_type type, event_handler handler);
+
     widget_style style{this};
+    bool created = false;
+    std::unordered_map<event_object*, std::vector<handler_id>> connections;
+    widget* parent = nullptr;
+    ui::window* window = nullptr;
+    std::vector<widget*> children;
+    std::string name = "Widget";
+    bool shown = false;
+    bool parent_shown = true;
+    bool focusable = false;
+    bool enabled = true;
+    bool parent_enabled = true;
+    bool catch_child_clicks = false;
+    rect bounds{0, 0, 0, 0};
+    rect requested{0, 0, 0, 0};
+    size min_size{INT32_MIN, INT32_MIN};
+    anchor anchor_top, anchor_bottom, anchor_left, anchor_right;
+    float scale = 1.0f;
+
+private:
+    void detach(widget* child);
 };
 
 }  // namespace pelsdk::ui

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/window_host.h"
+
+namespace pelsdk::platform {
+
+// A window for tests: it keeps what the toolkit asked of it (invalidated rectangles, timers,
+// capture, visibility, owner state) and lets the test set the pointer, the keyboard focus, the
+// Shift key and the clock. Its message loop runs `loop_step` until the window stops running.
+class scripted_window_host final : public window_host {
+public:
+    void create(const int_rect& client_dips, uint16_t flags, window_host* owner,
+                window_events& events) override;
+    void* handle() const override { return const_cast<scripted_window_host*>(this); }
+    uint32_t dpi_x() const override { return dpi; }
+    uint32_t dpi_y() const override { return dpi; }
+    void set_title(const std::string& utf8) override { title = utf8; }
+    bool is_visible() const override { return visible; }
+    void show() override;
+    void hide() override { visible = false; }
+    void update() override { ++updates; }
+    void invalidate(int32_t left, int32_t top, int32_t right, int32_t bottom) override {
+        invalidated.push_back({left, top, right - left, bottom - top});
+    }
+    void set_timer(uint32_t id, uint32_t interval_ms) override { timers[id] = interval_ms; }
+    void kill_timer(uint32_t id) override { timers.erase(id); }
+    void set_capture() override { captured = true; }
+    void release_capture() override { captured = false; }
+    bool has_focus() const override { return focus; }
+    int_point cursor_position() const override { return pointer; }
+    bool shift_down() const override { return shift; }
+    double milliseconds() const override { return clock_ms; }
+    void disable_owner() override;
+    void enable_owner() override;
+    void run_loop(const bool& running) override;
+    void center() override { ++centred; }
+    void resize(const int_rect& client_dips) override { client = client_dips; }
+    int_rect frame_rect() const override { return client; }
+    void track_mouse_leave() override { ++leave_tracking; }
+    void destroy() override;
+
+    window_events* events = nullptr;
+    scripted_window_host* owner = nullptr;
+    uint16_t flags = 0;
+    int_rect client{0, 0, 0, 0};
+    uint32_t dpi = 96;
+    std::string title;
+    bool visible = false;
+    bool enabled = true;  // as an owner: EnableWindow
+    bool focus = true;
+    bool captured = false;
+    bool shift = false;
+    bool destroyed = false;
+    int_point pointer{0, 0};
+    double clock_ms = 0;
+    int updates = 0;
+    int centred = 0;
+    int leave_tracking = 0;
+    std::vector<int_rect> invalidated;
+    std::map<uint32_t, uint32_t> timers;  // id -> interval
+    // One turn of the modal loop; the loop ends when the window stops running or this is empty.
+    std::function<void()> loop_step;
+};
+
+}  // namespace pelsdk::platform

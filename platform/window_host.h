@@ -1,0 +1,109 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The native side of one toolkit window: the Win32 window with its window procedure, or the
+// scripted stand-in of the tests. The window procedure turns messages into calls on
+// window_events; the toolkit window calls window_host for everything it asks of the system.
+namespace pelsdk::platform {
+
+struct int_rect {
+    int32_t x, y, width, height;
+    friend bool operator==(const int_rect&, const int_rect&) = default;
+};
+struct int_point {
+    int32_t x, y;
+    friend bool operator==(const int_point&, const int_point&) = default;
+};
+
+// Style flags of a toolkit window.
+namespace window_flags {
+inline constexpr uint16_t borderless = 0x01;
+inline constexpr uint16_t no_system_menu = 0x02;
+inline constexpr uint16_t resizable = 0x04;
+inline constexpr uint16_t minimize_box = 0x08;
+inline constexpr uint16_t maximize_box = 0x10;
+inline constexpr uint16_t topmost = 0x20;
+inline constexpr uint16_t custom_frame = 0x40;
+inline constexpr uint16_t child = 0x80;
+inline constexpr uint16_t modal_frame = 0x100;
+}  // namespace window_flags
+
+// What the window procedure produces, in toolkit terms. Event numbers are the toolkit's
+// event types; pointers in p1 and p2 live for the duration of the call.
+class window_events {
+public:
+    virtual ~window_events() = default;
+    // WM_SIZE of the window: the new client size in pixels.
+    virtual void on_client_resized(uint32_t pixel_width, uint32_t pixel_height) = 0;
+    // WM_PAINT with a non-empty update rectangle, in pixels.
+    virtual void on_paint(int32_t left, int32_t top, int32_t right, int32_t bottom) = 0;
+    // WM_CLOSE: true when the application handles the close request itself.
+    virtual bool on_close_request() = 0;
+    // Input and notifications, routed by the toolkit.
+    virtual void on_event(uint32_t type, uint64_t p1, uint64_t p2) = 0;
+    // A double click: true when the widget under the pointer, or else the window, wants it.
+    virtual bool wants_double_click() = 0;
+    virtual void on_timer(uint32_t id) = 0;
+    // WM_DPICHANGED, after the window was placed: the new DPI and client size in pixels.
+    virtual void on_dpi_changed(uint32_t dpi_x, uint32_t dpi_y, uint32_t pixel_width,
+                                uint32_t pixel_height) = 0;
+    virtual void on_user_message(uint64_t lparam, uint64_t wparam) = 0;
+    // WM_MOUSEMOVE. The first move after the pointer enters only arms leave tracking (true);
+    // later moves route mouse_move. `dpi` is the window's current DPI.
+    virtual bool on_mouse_move(uint32_t dpi) = 0;
+    // The pointer is inside and leave tracking is armed: the widgets own the cursor.
+    virtual bool is_tracking() const = 0;
+};
+
+class window_host {
+public:
+    virtual ~window_host() = default;
+
+    // Creates the native window for a client rectangle in dips, with the style flags, owned by
+    // `owner` (may be null); its messages go to `events`.
+    virtual void create(const int_rect& client_dips, uint16_t flags, window_host* owner,
+                        window_events& events) = 0;
+    virtual void* handle() const = 0;
+    virtual uint32_t dpi_x() const = 0;
+    virtual uint32_t dpi_y() const = 0;
+
+    virtual void set_title(const std::string& utf8) = 0;
+    virtual bool is_visible() const = 0;
+    // ShowWindow(SW_SHOW) and UpdateWindow.
+    virtual void show() = 0;
+    virtual void hide() = 0;
+    virtual void update() = 0;
+    virtual void invalidate(int32_t left, int32_t top, int32_t right, int32_t bottom) = 0;
+
+    virtual void set_timer(uint32_t id, uint32_t interval_ms) = 0;
+    virtual void kill_timer(uint32_t id) = 0;
+    virtual void set_capture() = 0;
+    virtual void release_capture() = 0;
+    // The window has the keyboard focus of the system.
+    virtual bool has_focus() const = 0;
+    // The pointer in client pixels.
+    virtual int_point cursor_position() const = 0;
+    virtual bool shift_down() const = 0;
+    // A high-resolution clock.
+    virtual double milliseconds() const = 0;
+
+    // Disables / re-enables (and focuses) the owner, when there is one that is not the desktop.
+    virtual void disable_owner() = 0;
+    virtual void enable_owner() = 0;
+    // Waits for and dispatches messages while `running` stays true.
+    virtual void run_loop(const bool& running) = 0;
+
+    // Centres over the owner or the screen, inside the work area.
+    virtual void center() = 0;
+    virtual void resize(const int_rect& client_dips) = 0;
+    // The client area: its screen position in pixels, its size in dips.
+    virtual int_rect frame_rect() const = 0;
+    // TrackMouseEvent(TME_LEAVE): a mouse_leave event follows when the pointer leaves.
+    virtual void track_mouse_leave() = 0;
+    // Destroys the native window, re-enabling the owner first.
+    virtual void destroy() = 0;
+};
+
+}  // namespace pelsdk::platform

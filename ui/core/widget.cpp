@@ -1,0 +1,210 @@
+#include "ui/core/widget.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/core/window.h"
+
+namespace pelsdk::ui {
+
+namespace {
+
+// Passes a changed flag down: direct children get `value`, deeper levels the and of `value`
+// and the own flags on the way.
+void pass_shown(widget& from, bool value) {
+    for (widget* child : from.children) {
+        child->parent_shown = value;
+        pass_shown(*child, value && child->shown);
+    }
+}
+
+void pass_enabled(widget& from, bool value) {
+    for (widget* child : from.children) {
+        child->parent_enabled = value;
+        pass_enabled(*child, value && child->enabled);
+    }
+}
+
+// Deepest first.
+void fire_on_descendants(widget& from, event_type type) {
+    for (widget* child : from.children) {
+        fire_on_descendants(*child, type);
+        event_hub::instance().fire(child, type);
+    }
+}
+
+int32_t nearest(float value) { return static_cast<int32_t>(std::lround(value)); }
+
+}  // namespace
+
+widget::~widget() {
+    if (window != nullptr) window->forget_widget(*this);
+    if (parent != nullptr) parent->remove_child(this);
+    for (widget* child : children) child->parent = nullptr;
+    event_hub::instance().fire(this, event_type::destroyed);
+}
+
+bool widget::add_child(widget* child) {
+    child->set_parent(this);
+    child->parent_enabled = enabled;
+    pass_enabled(*child, enabled && child->enabled);
+    child->parent_shown = shown;
+    pass_shown(*child, shown && child->shown);
+    children.push_back(child);
+    return event_hub::instance().fire(this, event_type::child_added, 2, 1, event_param(child));
+}
+
+void widget::detach(widget* child) {
+    child->parent = nullptr;
+    child->parent_enabled = true;
+    pass_enabled(*child, child->enabled);
+    child->parent_shown = true;
+    pass_shown(*child, child->shown);
+    event_hub::instance().fire(child, event_type::parent_shown);
+    event_hub::instance().fire(this, event_type::child_removed, 2, 1, event_param(child));
+}
+
+void widget::remove_child(widget* child) {
+    const auto found = std::find(children.begin(), children.end(), child);
+    if (found == children.end()) return;
+    children.erase(found);
+    detach(child);
+    if (const auto connected = connections.find(child); connected != connections.end()) {
+        const std::vector<handler_id> ids = std::move(connected->second);
+        connections.erase(connected);
+        for (handler_id id : ids) event_hub::instance().unregister(id);
+    }
+}
+
+void widget::remove_all_children() {
+    const std::vector<widget*> removed = std::move(children);
+    children.clear();
+    for (widget* child : removed) detach(child);
+    for (const auto& [object, ids] : connections) {
+        for (handler_id id : ids) event_hub::instance().unregister(id);
+    }
+    connections.clear();
+}
+
+void widget::invalidate(bool update_now) {
+    if (!created || window == nullptr) return;
+    if (bounds.width >= 1 && bounds.height >= 1) {
+        float x = static_cast<float>(bounds.x), y = static_cast<float>(bounds.y);
+        float w = static_cast<float>(bounds.width), h = static_cast<float>(bounds.height);
+        for (const widget* up = parent; up != nullptr; up = up->parent) {
+            x = x * up->scale + static_cast<float>(up->bounds.x);
+            y = y * up->scale + static_cast<float>(up->bounds.y);
+            w *= up->scale;
+            h *= up->scale;
+        }
+        window->host().invalidate(nearest(x), nearest(y), nearest(x + w), nearest(y + h));
+    }
+    if (update_now) window->host().update();
+}
+
+bool widget::is_visible(bool with_ancestors) const {
+    return with_ancestors ? shown && parent_shown : shown;
+}
+
+void widget::create(const rect& area) {
+    bounds = area;
+    requested = area;
+    if (!enabled) set_enabled(true);
+    set_shown(true);
+    window->widgets.push_back(this);
+    if (parent != nullptr) {
+        parent_enabled = parent->is_enabled();
+        pass_enabled(*this, parent_enabled && enabled);
+        parent_shown = parent->is_visible(true);
+        pass_shown(*this, parent_shown && shown);
+    }
+    created = true;
+}
+
+void widget::set_parent(widget* new_parent) {
+    parent = new_parent;
+    if (parent == nullptr) return;
+    event_hub::instance().fire(this, event_type::parent_set, 2, 1, event_param(parent));
+    const size parent_size{parent->bounds.width, parent->bounds.height};
+    event_hub::instance().fire(this, event_type::parent_resized, 2, 1, event_param(&parent_size));
+}
+
+void widget::set_shown(bool value) {
+    if (shown == value) return;
+    shown = value;
+    pass_shown(*this, value);
+    fire_on_descendants(*this, value ? event_type::parent_shown : event_type::parent_hidden);
+    event_hub::instance().fire(this, value ? event_type::shown : event_type::hidden);
+    invalidate(false);
+}
+
+void widget::set_enabled(bool value) {
+    if (enabled == value) return;
+    enabled = value;
+    pass_enabled(*this, value);
+    event_hub::instance().fire(this, value ? event_type::enabled : event_type::disabled);
+    invalidate(false);
+}
+
+void widget::set_bounds(const rect& area, bool also_requested) {
+    const rect clean{area.x, area.y, std::max(area.width, 0), std::max(area.height, 0)};
+    if (also_requested) requested = clean;
+    const rect old = bounds;
+    bounds = clean;
+    const bool resized = old.width != clean.width || old.height != clean.height;
+    const bool moved = old.x != clean.x || old.y != clean.y;
+    if (created) {
+        event_hub& hub = event_hub::instance();
+        if (resized) {
+            const size previous{old.width, old.height};
+            hub.fire(this, event_type::resized, 2, 1, event_param(&previous));
+            for (widget* child : std::vector<widget*>(children)) {
+                hub.fire(child, event_type::parent_resized, 2, 1, event_param(&previous));
+                child->apply_anchors({clean.width, clean.height});
+            }
+        }
+        if (moved) {
+            const point previous{old.x, old.y};
+            hub.fire(this, event_type::moved, 2, 1, event_param(&previous));
+            for (widget* child : std::vector<widget*>(children)) {
+                hub.fire(child, event_type::parent_moved, 2, 1, event_param(&previous));
+            }
+        }
+    }
+    if (resized || moved) {
+        if (old.width >= 1 && old.height >= 1 && parent != nullptr) parent->invalidate(false);
+    }
+    invalidate(false);
+}
+
+void widget::apply_anchors(const size& parent_size) {
+    if (anchor_right.set) {
+        if (anchor_left.set) {
+            bounds.x = anchor_left.distance;
+            bounds.width = parent_size.width - anchor_left.distance - anchor_right.distance;
+        } else {
+            bounds.x = parent_size.width - anchor_right.distance - bounds.width;
+        }
+    } else if (anchor_left.set) {
+        bounds.x = anchor_left.distance;
+    }
+    if (anchor_bottom.set) {
+        if (anchor_top.set) {
+            bounds.y = anchor_top.distance;
+            bounds.height = parent_size.height - anchor_top.distance - anchor_bottom.distance;
+        } else {
+            bounds.y = parent_size.height - anchor_bottom.distance - bounds.height;
+        }
+    } else if (anchor_top.set) {
+        bounds.y = anchor_top.distance;
+    }
+    invalidate(false);
+}
+
+handler_id widget::connect(event_object* sender, event_type type, event_handler handler) {
+    const handler_id id = event_hub::instance().register_handler(sender, this, type, std::move(handler));
+    connections[sender].push_back(id);
+    return id;
+}
+
+}  // namespace pelsdk::ui

@@ -1,0 +1,140 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/render_backend.h"
+#include "platform/window_host.h"
+#include "ui/core/widget.h"
+#include "ui/render/renderer.h"
+
+namespace pelsdk::ui {
+
+// What toolkit windows are made on: the Win32 window and Direct2D, or the headless stand-ins.
+struct window_platform {
+    std::function<std::unique_ptr<platform::window_host>()> make_host;
+    platform::graphics_system* graphics = nullptr;
+};
+// Set once at start, before the first window is constructed.
+void use_window_platform(window_platform chosen);
+
+struct tooltip_entry {
+    rect area;  // in the widget; empty: the whole widget
+    std::string text_a;
+    std::string text_b;
+};
+
+// A top-level window: its native window, renderer and root widget "BaseWidget", and the
+// window-wide interaction state (focus, hover, capture routing, wheel latching, timers,
+// tooltips). Geometry is in dips.
+class window : public event_object, public platform::window_events {
+public:
+    window();
+    ~window() override;
+
+    // Called for the native WM_USER message; nothing by default.
+    void on_user_message(uint64_t lparam, uint64_t wparam) override;
+
+    void create(const std::string& title, const rect& client, uint16_t flags);
+    // The modal loop: shows the window, disables the owner, returns the value given to close.
+    int32_t run();
+    void close(int32_t result);
+    void center();
+    void resize(const rect& client);
+    rect frame_rect() const;
+    void set_title(const std::string& text);
+    point to_dips(const point& pixels) const;
+    point to_pixels(const point& dips) const;
+
+    void add_tooltip(widget* target, const rect& area, std::string text_a, std::string text_b);
+    void remove_tooltips(widget* target);
+    void add_timer(widget* target, uint32_t user_id, uint32_t interval_ms, bool one_shot);
+    void kill_timer(widget* target, uint32_t user_id);
+
+    void dispatch(event_type type, uint64_t p1, uint64_t p2);
+    widget* hit_test(const point& at);
+    void paint(widget& painted, const update_area& update);
+    void set_focus(widget* target, uint64_t value);
+    // The pointer relative to a widget, in its dips.
+    point pointer_position(const widget& relative_to) const;
+    // Everything the window knows of a widget that is going away.
+    void forget_widget(widget& gone);
+
+    // What the window procedure produces.
+    void on_client_resized(uint32_t pixel_width, uint32_t pixel_height) override;
+    void on_paint(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
+    bool on_close_request() override;
+    void on_event(uint32_t type, uint64_t p1, uint64_t p2) override;
+    bool wants_double_click() override;
+    void on_timer(uint32_t id) override;
+    void on_dpi_changed(uint32_t dpi_x, uint32_t dpi_y, uint32_t pixel_width,
+                        uint32_t pixel_height) override;
+    bool on_mouse_move(uint32_t dpi) override;
+    bool is_tracking() const override { return tracking_; }
+
+    platform::window_host& host() { return *host_; }
+    ui::renderer& drawing() { return *renderer_; }
+
+    // The one widget of the process that holds the pointer capture.
+    static widget* capture();
+    static void take_capture(widget& holder);
+    static void release_capture();
+
+    window* owner = nullptr;
+    widget* focused = nullptr;
+    widget* hovered = nullptr;
+    std::vector<widget*> widgets;  // created widgets, in creation order: also the Tab order
+    int32_t modal_result = 0;
+    bool created = false;
+    widget* caption_widget = nullptr;
+    bool tab_navigation = true;
+    bool swallow_up = false;
+    bool tooltips_enabled = true;
+    bool button_held = false;
+    // The tooltip currently shown, with its screen position in dips; drawn by the tooltip window.
+    std::optional<tooltip_entry> shown_tooltip;
+    point shown_tooltip_at{0, 0};
+    widget root;
+
+private:
+    struct widget_timer {
+        uint32_t user_id;
+        widget* target;
+        bool one_shot;
+    };
+    static constexpr uint32_t kTooltipTimer = 0xFFFFFFFF;
+
+    void route_button(event_type type, uint64_t p1, uint64_t p2);
+    void route_move(uint64_t p1, uint64_t p2);
+    void route_wheel(uint64_t p1, uint64_t p2);
+    void move_focus_by_tab();
+    void lay_out_root(const size& client_dips);
+    void hide_tooltip();
+    void tooltip_tick();
+    widget* nearest_enabled(widget* from) const;
+    point pointer_in_window() const;
+    size to_dips(uint32_t pixel_width, uint32_t pixel_height) const;
+
+    std::unique_ptr<platform::window_host> host_;
+    std::unique_ptr<ui::renderer> renderer_;
+    platform::graphics_system* graphics_;
+    std::unordered_map<uint32_t, widget_timer> timers_;
+    uint32_t next_timer_id_ = 0;
+    std::unordered_map<widget*, std::vector<tooltip_entry>> tooltips_;
+    widget* tooltip_owner_ = nullptr;
+    float hover_time_ = 0;
+    rect tooltip_rect_{0, 0, 0, 0};
+    bool running_ = false;
+    float paint_origin_x_ = 0, paint_origin_y_ = 0, paint_scale_ = 1;
+    widget* wheel_widget_ = nullptr;
+    double wheel_time_ = 0;
+    point wheel_pos_{0, 0};
+    bool tracking_ = false;
+
+};
+
+}  // namespace pelsdk::ui
