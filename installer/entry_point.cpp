@@ -1,7 +1,6 @@
 #include "installer/entry_point.h"
 
-#include "installer/thread_work_data.h"
-#include "installer/version_list.h"
+#include "installer/installer_ui.h"
 
 int InstallerMain(const std::wstring& commandLine, pelsdk::platform::services& os) {
     if (commandLine.find(L"/UAC") != std::wstring::npos) {
@@ -12,7 +11,8 @@ int InstallerMain(const std::wstring& commandLine, pelsdk::platform::services& o
     return os.launcher.relaunch_elevated(L"/UAC") ? 0 : 1;
 }
 
+// The run's result is ignored: the process returns 0 after any elevated run.
 void RunInstaller(pelsdk::platform::services& os) {
-    ThreadWorkData data(os);
-    BuildVersionList(data);
+    InstallerUI installer(os);
+    installer.run();
 }

@@ -1,11 +1,43 @@
 #include <gtest/gtest.h>
 
 #include "installer/entry_point.h"
+#include "installer/installer_ui.h"
 #include "tests/support/headless_scene.h"
+#include "tests/support/scripted_windows.h"
 
 namespace {
 
-using EntryPoint = HeadlessTest;
+class EntryPoint : public HeadlessTest {
+protected:
+    void SetUp() override { UseScriptedWindows(); }
+};
+
+TEST_F(EntryPoint, InstallerWindowIsTitledSizedAndCentred) {
+    machine.keys.set_value(L"SOFTWARE\\Adobe\\After Effects\\15.0", L"PluginInstallPath", L"C:\\AE");
+    InstallerUI installer(os);
+    auto& host = static_cast<pelsdk::platform::scripted_window_host&>(installer.host());
+    EXPECT_EQ(host.title, "Velkor Plug-in for After Effects Installer");
+    EXPECT_EQ(host.client, (pelsdk::platform::int_rect{600, 200, 1024, 610}));
+    EXPECT_EQ(host.flags, 0);
+    EXPECT_EQ(host.centred, 1);
+    EXPECT_EQ(installer.root.bounds, (pelsdk::ui::rect{0, 0, 1024, 610}));
+    EXPECT_EQ(installer.root.name, "BaseWidget");
+    ASSERT_EQ(installer.versionEntries.size(), 2u);
+    EXPECT_EQ(installer.versionEntries[0].index, 10);
+    EXPECT_EQ(installer.currentPage, Welcome);
+}
+
+TEST_F(EntryPoint, ClosingWaitsForARunningWorker) {
+    std::atomic<bool> finished{false};
+    {
+        InstallerUI installer(os);
+        installer.workerThread = std::thread([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            finished = true;
+        });
+    }
+    EXPECT_TRUE(finished);
+}
 
 TEST_F(EntryPoint, RunsOnlyWithCaseSensitiveUacElseRelaunchesElevated) {
     struct Case {

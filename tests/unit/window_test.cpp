@@ -2,24 +2,13 @@
 
 #include <memory>
 
-#include "platform/headless/recording_graphics.h"
-#include "platform/headless/scripted_window_host.h"
-#include "ui/core/window.h"
+#include "tests/support/scripted_windows.h"
 
 namespace {
 
 using namespace pelsdk::ui;
 using pelsdk::platform::int_rect;
 using pelsdk::platform::scripted_window_host;
-
-pelsdk::platform::recording_graphics& Graphics() {
-    static pelsdk::platform::recording_graphics graphics;
-    return graphics;
-}
-
-void UseScriptedWindows() {
-    use_window_platform({[] { return std::make_unique<scripted_window_host>(); }, &Graphics()});
-}
 
 // Records the events fired on objects, as "name:event".
 class EventLog {
@@ -224,11 +213,11 @@ TEST_F(WindowTest, PaintWalksVisibleIntersectingWidgetsInOrder) {
             painted.push_back(name);
         });
     }
-    Graphics().primitives.clear();
-    Graphics().calls.clear();
+    RecordingGraphics().primitives.clear();
+    RecordingGraphics().calls.clear();
     win->on_paint(0, 0, 300, 300);
     EXPECT_EQ(painted, (std::vector<std::string>{"root", "panel", "inside"}));
-    EXPECT_EQ(Graphics().calls, (std::vector<std::string>{"begin_paint", "begin_draw", "end_draw", "end_paint"}));
+    EXPECT_EQ(RecordingGraphics().calls, (std::vector<std::string>{"begin_paint", "begin_draw", "end_draw", "end_paint"}));
     painted.clear();
     // An update area that only touches an edge does not intersect.
     win->on_paint(0, 0, 10, 300);

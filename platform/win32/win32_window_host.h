@@ -1,0 +1,73 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/window_host.h"
+
+namespace pelsdk::platform {
+
+// The first name free for a window class: base, or base with "0" appended as often as a class
+// of that name already exists.
+std::wstring first_free_class_name(const wchar_t* base);
+
+// A Win32 window whose window procedure turns messages into toolkit events.
+class win32_window_host final : public window_host {
+public:
+    win32_window_host();
+    ~win32_window_host() override;
+
+    void create(const int_rect& client_dips, uint16_t flags, window_host* owner,
+                window_events& events) override;
+    void* handle() const override { return hwnd_; }
+    uint32_t dpi_x() const override { return dpi_x_; }
+    uint32_t dpi_y() const override { return dpi_y_; }
+    void set_title(const std::string& utf8) override;
+    bool is_visible() const override;
+    void show() override;
+    void hide() override;
+    void update() override;
+    void invalidate(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
+    void set_timer(uint32_t id, uint32_t interval_ms) override;
+    void kill_timer(uint32_t id) override;
+    void set_capture() override;
+    void release_capture() override;
+    bool has_focus() const override;
+    int_point cursor_position() const override;
+    bool shift_down() const override;
+    double milliseconds() const override;
+    void disable_owner() override;
+    void enable_owner() override;
+    void run_loop(const bool& running) override;
+    void center() override;
+    void resize(const int_rect& client_dips) override;
+    int_rect frame_rect() const override;
+    void track_mouse_leave() override;
+    void destroy() override;
+
+private:
+    static const wchar_t* registered_class();
+    static LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+    void on_dpi_changed(WPARAM wparam, const RECT& suggested);
+    RECT frame_insets() const;
+    HWND owner_window() const;
+    void record_frame();
+
+    HWND hwnd_ = nullptr;
+    HBRUSH background_brush_ = nullptr;
+    window_events* events_ = nullptr;
+    DWORD style_ = 0;
+    DWORD ex_style_ = 0;
+    uint32_t dpi_x_ = 96, dpi_y_ = 96;
+    bool maximized_ = false;
+    bool dpi_changed_ = false;
+    int_point pending_position_{0, 0};
+    bool pending_ = false;
+    int_rect frame_{100, 100, 1024, 768};
+    int_point min_size_{0, 0};
+    int_point max_size_{100000, 100000};
+};
+
+}  // namespace pelsdk::platform
