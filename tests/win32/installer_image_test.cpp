@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -31,6 +32,44 @@ TEST(InstallerImage, IsAHardened64BitGuiProgram) {
                            IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA |
                            IMAGE_DLLCHARACTERISTICS_NX_COMPAT;
     EXPECT_EQ(nt->OptionalHeader.DllCharacteristics & hardening, hardening);
+}
+
+std::string ResourceText(HMODULE image, LPCWSTR type, LPCWSTR name) {
+    HRSRC found = FindResourceW(image, name, type);
+    if (found == nullptr) return {};
+    return std::string(static_cast<const char*>(LockResource(LoadResource(image, found))),
+                       SizeofResource(image, found));
+}
+
+std::wstring VersionString(const std::vector<char>& info, const wchar_t* name) {
+    wchar_t* value = nullptr;
+    UINT length = 0;
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+    if (!VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length)) return L"";
+    return value;
+}
+
+TEST(InstallerImage, DeclaresAsInvokerAndCarriesVersionInformation) {
+    HMODULE image = LoadLibraryExW(InstallerPath().c_str(), nullptr,
+                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(image, nullptr);
+    const std::string manifest = ResourceText(image, MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1));
+    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
+    EXPECT_NE(manifest.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos);
+    FreeLibrary(image);
+
+    const DWORD size = GetFileVersionInfoSizeW(InstallerPath().c_str(), nullptr);
+    ASSERT_GT(size, 0u);
+    std::vector<char> info(size);
+    ASSERT_TRUE(GetFileVersionInfoW(InstallerPath().c_str(), 0, size, info.data()));
+    EXPECT_EQ(VersionString(info, L"ProductName"), L"Velkor Plug-in for After Effects Installer");
+    EXPECT_EQ(VersionString(info, L"CompanyName"), L"Quintrel");
+    EXPECT_EQ(VersionString(info, L"ProductVersion"), L"1.0.40");
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0x00280000u);
 }
 
 TEST(InstallerImage, CarriesThePluginAsRcdata400) {
