@@ -14,6 +14,7 @@ namespace pelsdk::platform {
 // Shift key and the clock. Its message loop runs `loop_step` until the window stops running.
 class scripted_window_host final : public window_host {
 public:
+    ~scripted_window_host() override { destroy(); }
     void create(const int_rect& client_dips, uint16_t flags, window_host* owner,
                 window_events& events) override;
     void* handle() const override { return const_cast<scripted_window_host*>(this); }

@@ -139,6 +139,8 @@ TEST_F(WindowTest, HoverGoesToTheNearestEnabledWidget) {
     EXPECT_FALSE(win->on_mouse_move(96));
     EXPECT_EQ(win->hovered, &panel);
     EXPECT_EQ(log.Take(), std::vector<std::string>{E("panel", event_type::mouse_enter)});
+    win->on_mouse_move(96);
+    EXPECT_EQ(log.Take(), std::vector<std::string>{E("panel", event_type::mouse_move)});
 
     PointerAt(300, 250);
     win->on_mouse_move(96);
@@ -389,6 +391,16 @@ TEST_F(WindowTest, CloseRequestAndTheModalLoop) {
     popupHost.loop_step = [&] { EXPECT_FALSE(popup.on_close_request()); };
     EXPECT_EQ(popup.run(), 0);
     EXPECT_FALSE(popupHost.visible);
+}
+
+TEST_F(WindowTest, DestroyingTheWindowWithRootTimersAndTooltips) {
+    win->add_timer(&win->root, 1, 200, false);
+    win->add_tooltip(&win->root, {0, 0, 0, 0}, "tip", "");
+    bool destroyed = false;
+    event_hub::instance().register_handler(win.get(), win.get(), event_type::destroyed,
+                                           [&](const event_info&) { destroyed = true; });
+    win.reset();
+    EXPECT_TRUE(destroyed);
 }
 
 TEST_F(WindowTest, ResizeLaysOutTheRootWithItsMinimum) {

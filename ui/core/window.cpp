@@ -53,10 +53,10 @@ void use_window_platform(window_platform chosen) { chosen_platform() = std::move
 window::window()
     : host_(chosen_platform().make_host()), graphics_(chosen_platform().graphics) {}
 
+// The members then go in reverse order: the root, the maps, the renderer, the native window.
 window::~window() {
     event_hub::instance().fire(this, event_type::destroyed);
     event_hub::instance().unregister_all(this);
-    if (created) host_->destroy();
 }
 
 void window::on_user_message(uint64_t, uint64_t) {}
@@ -365,7 +365,9 @@ void window::route_move(uint64_t p1, uint64_t p2) {
         hub.fire(holder, event_type::mouse_move, 2, 1, p1, p2);
         return;
     }
-    widget* hit = hit_test(pointer_in_window());
+    // Compared after the step to the nearest enabled widget: a pointer resting on a disabled
+    // child would otherwise leave and re-enter its ancestor on every move.
+    widget* hit = nearest_enabled(hit_test(pointer_in_window()));
     if (hit == hovered) {
         if (widget* target = nearest_enabled(hovered)) {
             hovered = target;

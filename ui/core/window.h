@@ -32,6 +32,43 @@ struct tooltip_entry {
 // window-wide interaction state (focus, hover, capture routing, wheel latching, timers,
 // tooltips). Geometry is in dips.
 class window : public event_object, public platform::window_events {
+private:
+    struct widget_timer {
+        uint32_t user_id;
+        widget* target;
+        bool one_shot;
+    };
+    static constexpr uint32_t kTooltipTimer = 0xFFFFFFFF;
+
+    void route_button(event_type type, uint64_t p1, uint64_t p2);
+    void route_move(uint64_t p1, uint64_t p2);
+    void route_wheel(uint64_t p1, uint64_t p2);
+    void move_focus_by_tab();
+    void lay_out_root(const size& client_dips);
+    void hide_tooltip();
+    void tooltip_tick();
+    widget* nearest_enabled(widget* from) const;
+    point pointer_in_window() const;
+    size to_dips(uint32_t pixel_width, uint32_t pixel_height) const;
+
+    // Declared before the public fields, so that everything here outlives the root widget (and
+    // the widgets of subclasses); the native window goes last, after its renderer.
+    std::unique_ptr<platform::window_host> host_;
+    std::unique_ptr<ui::renderer> renderer_;
+    platform::graphics_system* graphics_;
+    std::unordered_map<uint32_t, widget_timer> timers_;
+    uint32_t next_timer_id_ = 0;
+    std::unordered_map<widget*, std::vector<tooltip_entry>> tooltips_;
+    widget* tooltip_owner_ = nullptr;
+    float hover_time_ = 0;
+    rect tooltip_rect_{0, 0, 0, 0};
+    bool running_ = false;
+    float paint_origin_x_ = 0, paint_origin_y_ = 0, paint_scale_ = 1;
+    widget* wheel_widget_ = nullptr;
+    double wheel_time_ = 0;
+    point wheel_pos_{0, 0};
+    bool tracking_ = false;
+
 public:
     window();
     ~window() override;
@@ -99,41 +136,6 @@ public:
     std::optional<tooltip_entry> shown_tooltip;
     point shown_tooltip_at{0, 0};
     widget root;
-
-private:
-    struct widget_timer {
-        uint32_t user_id;
-        widget* target;
-        bool one_shot;
-    };
-    static constexpr uint32_t kTooltipTimer = 0xFFFFFFFF;
-
-    void route_button(event_type type, uint64_t p1, uint64_t p2);
-    void route_move(uint64_t p1, uint64_t p2);
-    void route_wheel(uint64_t p1, uint64_t p2);
-    void move_focus_by_tab();
-    void lay_out_root(const size& client_dips);
-    void hide_tooltip();
-    void tooltip_tick();
-    widget* nearest_enabled(widget* from) const;
-    point pointer_in_window() const;
-    size to_dips(uint32_t pixel_width, uint32_t pixel_height) const;
-
-    std::unique_ptr<platform::window_host> host_;
-    std::unique_ptr<ui::renderer> renderer_;
-    platform::graphics_system* graphics_;
-    std::unordered_map<uint32_t, widget_timer> timers_;
-    uint32_t next_timer_id_ = 0;
-    std::unordered_map<widget*, std::vector<tooltip_entry>> tooltips_;
-    widget* tooltip_owner_ = nullptr;
-    float hover_time_ = 0;
-    rect tooltip_rect_{0, 0, 0, 0};
-    bool running_ = false;
-    float paint_origin_x_ = 0, paint_origin_y_ = 0, paint_scale_ = 1;
-    widget* wheel_widget_ = nullptr;
-    double wheel_time_ = 0;
-    point wheel_pos_{0, 0};
-    bool tracking_ = false;
 
 };
 
