@@ -256,6 +256,31 @@ TEST_F(WindowTest, SetBoundsFiresSizeAndMoveEventsAndLaysOutAnchors) {
     EXPECT_EQ(std::count(host->invalidated.begin(), host->invalidated.end(), int_rect{0, 0, 400, 300}), 1);
 }
 
+TEST(WidgetAnchors, PlaceEachAxisByItsAnchors) {
+    struct Case {
+        anchor left, right, top, bottom;
+        rect expected;
+    };
+    const anchor none{};
+    // The widget starts at {10, 20, 30, 40} in a parent of 200 x 100.
+    const Case cases[] = {
+        {none, none, none, none, {10, 20, 30, 40}},
+        {{true, 5}, none, {true, 6}, none, {5, 6, 30, 40}},
+        {none, {true, 5}, none, {true, 6}, {165, 54, 30, 40}},
+        {{true, 5}, {true, 15}, {true, 6}, {true, 4}, {5, 6, 180, 90}},
+    };
+    for (const Case& c : cases) {
+        widget w;
+        w.bounds = {10, 20, 30, 40};
+        w.anchor_left = c.left;
+        w.anchor_right = c.right;
+        w.anchor_top = c.top;
+        w.anchor_bottom = c.bottom;
+        w.apply_anchors({200, 100});
+        EXPECT_EQ(w.bounds, c.expected) << "case " << (&c - cases);
+    }
+}
+
 TEST_F(WindowTest, InvalidateWalksUpScalesAndRounds) {
     widget panel, child;
     Add(panel, win->root, {10, 20, 100, 100});

@@ -35,6 +35,21 @@ void fire_on_descendants(widget& from, event_type type) {
 
 int32_t nearest(float value) { return static_cast<int32_t>(std::lround(value)); }
 
+// One axis of the anchor layout: `low` is the left or top anchor, `high` the right or bottom.
+void place_on_axis(const anchor& low, const anchor& high, int32_t parent_length, int32_t& position,
+                   int32_t& length) {
+    if (high.set) {
+        if (low.set) {
+            position = low.distance;
+            length = parent_length - low.distance - high.distance;
+        } else {
+            position = parent_length - high.distance - length;
+        }
+    } else if (low.set) {
+        position = low.distance;
+    }
+}
+
 }  // namespace
 
 widget::~widget() {
@@ -178,26 +193,8 @@ void widget::set_bounds(const rect& area, bool also_requested) {
 }
 
 void widget::apply_anchors(const size& parent_size) {
-    if (anchor_right.set) {
-        if (anchor_left.set) {
-            bounds.x = anchor_left.distance;
-            bounds.width = parent_size.width - anchor_left.distance - anchor_right.distance;
-        } else {
-            bounds.x = parent_size.width - anchor_right.distance - bounds.width;
-        }
-    } else if (anchor_left.set) {
-        bounds.x = anchor_left.distance;
-    }
-    if (anchor_bottom.set) {
-        if (anchor_top.set) {
-            bounds.y = anchor_top.distance;
-            bounds.height = parent_size.height - anchor_top.distance - anchor_bottom.distance;
-        } else {
-            bounds.y = parent_size.height - anchor_bottom.distance - bounds.height;
-        }
-    } else if (anchor_top.set) {
-        bounds.y = anchor_top.distance;
-    }
+    place_on_axis(anchor_left, anchor_right, parent_size.width, bounds.x, bounds.width);
+    place_on_axis(anchor_top, anchor_bottom, parent_size.height, bounds.y, bounds.height);
     invalidate(false);
 }
 
