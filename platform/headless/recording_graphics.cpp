@@ -111,8 +111,13 @@ private:
         return width;
     }
 
+    // An empty line is as high as the text next to it, or as the format's 12 without text.
     float line_height(uint32_t from, uint32_t to) const {
-        float largest = to > from ? 0.0f : (sizes_.empty() ? 12.0f : sizes_[std::min<size_t>(from, sizes_.size() - 1)]);
+        if (from == to) {
+            const float size = sizes_.empty() ? 12.0f : sizes_[std::min<size_t>(from, sizes_.size() - 1)];
+            return std::round(1.2f * size);
+        }
+        float largest = 0;
         for (uint32_t i = from; i < to; ++i) largest = std::max(largest, sizes_[i]);
         return std::round(1.2f * largest);
     }

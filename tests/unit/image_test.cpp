@@ -89,6 +89,9 @@ TEST_F(ImageTest, MultiplyEditsTheStoredPixelsOfTheArea) {
     EXPECT_EQ(pixel(0, 0), border);
     checkbox.multiply({0.5f, 1, 1, 1}, {0, 0, 0, 0});
     EXPECT_EQ(pixel(3, 21), (std::array<uint8_t, 4>{0, 0, 127, 255}));
+    // Factors beyond 0..1 saturate.
+    checkbox.multiply({3, 1, 1, -1}, {0, 0, 0, 0});
+    EXPECT_EQ(pixel(3, 21), (std::array<uint8_t, 4>{0, 0, 255, 0}));
 }
 
 TEST_F(ImageTest, EachRendererGetsItsOwnBitmap) {

@@ -20,6 +20,11 @@ void erase_value(std::vector<image*>& list, image* value) {
 
 int32_t nearest(float value) { return static_cast<int32_t>(std::lround(value)); }
 
+// Factors outside 0..1 saturate instead of wrapping the byte.
+uint8_t multiplied(uint8_t channel, float factor) {
+    return static_cast<uint8_t>(std::clamp(std::trunc(channel * factor), 0.0f, 255.0f));
+}
+
 }  // namespace
 
 image::image(platform::imaging_system& imaging) : decoder_(imaging.create_decoder()) {
@@ -128,13 +133,20 @@ void image::multiply(const color& factor, const rect& area) {
                 continue;
             }
             uint8_t* bgra = access.data + row * access.stride + column * 4;
-            bgra[0] = static_cast<uint8_t>(std::trunc(bgra[0] * factor.b));
-            bgra[1] = static_cast<uint8_t>(std::trunc(bgra[1] * factor.g));
-            bgra[2] = static_cast<uint8_t>(std::trunc(bgra[2] * factor.r));
-            bgra[3] = static_cast<uint8_t>(std::trunc(bgra[3] * factor.a));
+            bgra[0] = multiplied(bgra[0], factor.b);
+            bgra[1] = multiplied(bgra[1], factor.g);
+            bgra[2] = multiplied(bgra[2], factor.r);
+            bgra[3] = multiplied(bgra[3], factor.a);
         }
     }
     unlock_pixels(access);
+}
+
+rect image_frame(const image& picture, uint32_t frames, uint32_t index) {
+    const size logical = picture.logical_size();
+    const int32_t frame_height =
+        frames == 0 ? logical.height : logical.height / static_cast<int32_t>(frames);
+    return {0, static_cast<int32_t>(index) * frame_height, logical.width, frame_height};
 }
 
 bool load_image(image& target, const image_reference& picture) {

@@ -70,6 +70,10 @@ private:
     std::vector<renderer*> renderers_;
 };
 
+// The source rectangle of frame `index` of a picture with `frames` equal frames stacked top to
+// bottom, in dips. A count of 0 is taken as one frame.
+rect image_frame(const image& picture, uint32_t frames, uint32_t index);
+
 // Loads the picture a theme value names; a reference of size 0 names none and loads nothing.
 bool load_image(image& target, const image_reference& picture);
 

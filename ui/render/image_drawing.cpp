@@ -51,10 +51,4 @@ void renderer::draw_image_part_stretched(const rect& area, image& picture, const
                          source_pixels(source, picture.scale()));
 }
 
-rect image_frame(const image& picture, uint32_t frames, uint32_t index) {
-    const size logical = picture.logical_size();
-    const int32_t frame_height = frames == 0 ? logical.height : logical.height / static_cast<int32_t>(frames);
-    return {0, static_cast<int32_t>(index) * frame_height, logical.width, frame_height};
-}
-
 }  // namespace pelsdk::ui

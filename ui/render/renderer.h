@@ -27,10 +27,6 @@ struct character_range {
     uint32_t end;
 };
 
-// The source rectangle of frame `index` of a picture with `frames` equal frames stacked top to
-// bottom, in dips. A count of 0 is taken as one frame.
-rect image_frame(const image& picture, uint32_t frames, uint32_t index);
-
 // The drawing context of one window. Widgets set its current colours, stroke and font and call
 // its primitives in their own coordinates, between begin_widget and end_widget.
 class renderer {
