@@ -436,7 +436,9 @@ TEST_F(WindowTest, ResizeLaysOutTheRootWithItsMinimum) {
     win->on_dpi_changed(192, 192, 1200, 800);
     EXPECT_EQ(win->root.bounds, (rect{0, 0, 600, 400}));
     EXPECT_EQ(win->to_pixels({10, 11}), (point{20, 22}));
+    // Halves round away from zero, on either side of the primary monitor.
     EXPECT_EQ(win->to_dips({21, 3}), (point{11, 2}));
+    EXPECT_EQ(win->to_dips({-3, -4}), (point{-2, -2}));
 }
 
 }  // namespace

@@ -24,14 +24,12 @@ uint32_t& current_dpi() {
     return dpi;
 }
 
+// MulDiv: the exact product divided and rounded to nearest, halves away from zero.
 int32_t mul_div(int32_t value, int32_t numerator, int32_t denominator) {
     if (denominator == 0) return -1;
     const int64_t product = static_cast<int64_t>(value) * numerator;
-    // Rounded to nearest, halves away from zero, as MulDiv does.
     const int64_t half = std::llabs(static_cast<int64_t>(denominator)) / 2;
-    const int64_t rounded = (product >= 0) == (denominator > 0) ? product + (product >= 0 ? half : -half)
-                                                                 : product - (product >= 0 ? half : -half);
-    return static_cast<int32_t>(rounded / denominator);
+    return static_cast<int32_t>((product + (product < 0 ? -half : half)) / denominator);
 }
 
 int32_t nearest(float value) { return static_cast<int32_t>(std::lround(value)); }
