@@ -19,8 +19,6 @@ class InstallerUI : public pelsdk::ui::window {
 public:
     explicit InstallerUI(pelsdk::platform::services& os);
     ~InstallerUI() override;
-    InstallerUI(const InstallerUI&) = delete;
-    InstallerUI& operator=(const InstallerUI&) = delete;
 
     ThreadWorkData workData;
     std::thread workerThread;

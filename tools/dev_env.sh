@@ -2,9 +2,9 @@
 # Sourced, not run.
 
 VELKOR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-VELKOR_PACKAGES=(cmake ninja-build ccache g++ perl file googletest libgtest-dev libbenchmark-dev libstb-dev
+VELKOR_PACKAGES=(cmake ninja-build ccache g++ perl googletest libgtest-dev libbenchmark-dev libstb-dev
                  g++-mingw-w64-x86-64 mingw-w64-tools wine64 wine fonts-wine xvfb xdotool
-                 x11-utils imagemagick)
+                 imagemagick)
 WINE_LOADER=/usr/lib/wine/wine64
 
 say() { printf '\n== %s\n' "$*"; }

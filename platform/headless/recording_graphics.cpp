@@ -258,13 +258,12 @@ public:
         }
         return std::make_unique<recording_bitmap>(graphics_, pixels);
     }
-    void draw_bitmap(bitmap& image, const rect_f& destination, float opacity,
+    void draw_bitmap(bitmap&, const rect_f& destination, float opacity,
                      const std::optional<rect_f>& source) override {
         recorded_primitive& primitive = add("draw_bitmap", destination, {1, 1, 1, 1});
         primitive.opacity = opacity;
         primitive.has_source = source.has_value();
         primitive.source = source.value_or(rect_f{});
-        (void)image;
     }
 
 private:

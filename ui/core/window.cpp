@@ -472,9 +472,6 @@ void window::dispatch(event_type type, uint64_t p1, uint64_t p2) {
             hub.fire(this, type, 2, 1, p1, p2);
             return;
         case event_type::resized:
-            lay_out_root(*event_param_as<size>(p1));
-            hub.fire(this, type, 2, 1, p1, p2);
-            return;
         case event_type::dpi_changed:
             lay_out_root(*event_param_as<size>(p1));
             hub.fire(this, type, 2, 1, p1, p2);
