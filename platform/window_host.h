@@ -30,6 +30,11 @@ inline constexpr uint16_t child = 0x80;
 inline constexpr uint16_t modal_frame = 0x100;
 }  // namespace window_flags
 
+// The toolkit's cursors, in the order of its cursor table.
+enum class cursor_shape : uint32_t {
+    arrow, cross, size_we, size_ns, size_nwse, ibeam, hand, size_nwse_2, size_nesw
+};
+
 // What the window procedure produces, in toolkit terms. Event numbers are the toolkit's
 // event types; pointers in p1 and p2 live for the duration of the call.
 class window_events {
@@ -73,6 +78,8 @@ public:
     virtual bool is_visible() const = 0;
     // ShowWindow(SW_SHOW) and UpdateWindow.
     virtual void show() = 0;
+    // ShowWindow(SW_SHOWNOACTIVATE) and UpdateWindow: shown without taking the focus.
+    virtual void show_inactive() = 0;
     virtual void hide() = 0;
     virtual void update() = 0;
     virtual void invalidate(int32_t left, int32_t top, int32_t right, int32_t bottom) = 0;
@@ -83,8 +90,10 @@ public:
     virtual void release_capture() = 0;
     // The window has the keyboard focus of the system.
     virtual bool has_focus() const = 0;
-    // The pointer in client pixels.
+    // The pointer in client pixels, and on the screen in pixels.
     virtual int_point cursor_position() const = 0;
+    virtual int_point screen_cursor_position() const = 0;
+    virtual void set_cursor(cursor_shape shape) = 0;
     virtual bool shift_down() const = 0;
     // A high-resolution clock.
     virtual double milliseconds() const = 0;
@@ -97,7 +106,10 @@ public:
 
     // Centres over the owner or the screen, inside the work area.
     virtual void center() = 0;
+    // The position is taken as screen pixels, the size as dips.
     virtual void resize(const int_rect& client_dips) = 0;
+    // Moves the window, keeping its size, to lie inside the work area of its nearest monitor.
+    virtual void keep_in_work_area() = 0;
     // The client area: its screen position in pixels, its size in dips.
     virtual int_rect frame_rect() const = 0;
     // TrackMouseEvent(TME_LEAVE): a mouse_leave event follows when the pointer leaves.

@@ -10,7 +10,7 @@
 namespace pelsdk::platform {
 
 // A window for tests: it keeps what the toolkit asked of it (invalidated rectangles, timers,
-// capture, visibility, owner state) and lets the test set the pointer, the keyboard focus, the
+// capture, visibility, owner state, cursor) and lets the test set the pointer, the keyboard focus, the
 // Shift key and the clock. Its message loop runs `loop_step` until the window stops running.
 class scripted_window_host final : public window_host {
 public:
@@ -23,6 +23,7 @@ public:
     void set_title(const std::string& utf8) override { title = utf8; }
     bool is_visible() const override { return visible; }
     void show() override;
+    void show_inactive() override;
     void hide() override { visible = false; }
     void update() override { ++updates; }
     void invalidate(int32_t left, int32_t top, int32_t right, int32_t bottom) override {
@@ -34,13 +35,17 @@ public:
     void release_capture() override { captured = false; }
     bool has_focus() const override { return focus; }
     int_point cursor_position() const override { return pointer; }
+    int_point screen_cursor_position() const override;
+    void set_cursor(cursor_shape shape) override { cursor = shape; }
     bool shift_down() const override { return shift; }
     double milliseconds() const override { return clock_ms; }
     void disable_owner() override;
     void enable_owner() override;
     void run_loop(const bool& running) override;
     void center() override { ++centred; }
-    void resize(const int_rect& client_dips) override { client = client_dips; }
+    // Like SetWindowPos, a change of size reaches the window at once.
+    void resize(const int_rect& client_dips) override;
+    void keep_in_work_area() override;
     int_rect frame_rect() const override { return client; }
     void track_mouse_leave() override { ++leave_tracking; }
     void destroy() override;
@@ -57,7 +62,10 @@ public:
     bool captured = false;
     bool shift = false;
     bool destroyed = false;
-    int_point pointer{0, 0};
+    int_point pointer{0, 0};  // in client pixels; on the screen it is offset by the client's position
+    cursor_shape cursor = cursor_shape::arrow;
+    bool activated = false;  // shown with activation
+    int_rect work_area{0, 0, 1280, 1024};
     double clock_ms = 0;
     int updates = 0;
     int centred = 0;

@@ -21,6 +21,10 @@ bool win32_shell::relaunch_elevated(const std::wstring& parameters) {
     return ShellExecuteExW(&launch) != FALSE;
 }
 
+void win32_shell::open(const std::wstring& target) {
+    ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
 static_assert(sizeof(SHELLEXECUTEINFOW) == 112, "the 64-bit parameter block is 112 bytes");
 
 }  // namespace pelsdk::platform

@@ -5,16 +5,11 @@
 
 #include <cwchar>
 
+#include "ui/core/event_info.h"
+
 namespace pelsdk::platform {
 
 namespace {
-
-// Event numbers of the toolkit, as the window procedure produces them.
-enum : uint32_t {
-    kMouseUp = 1, kMouseDown = 2, kDoubleClick = 3, kMouseWheel = 4, kMouseLeave = 6,
-    kKeyDown = 8, kKeyDownDetail = 9, kKeyUp = 10, kCharInput = 11, kFocusGained = 42,
-    kFocusLost = 43, kSessionLocked = 57, kSessionUnlocked = 58,
-};
 
 struct dpi_functions {
     using get_context = DPI_AWARENESS_CONTEXT(WINAPI*)();
@@ -166,6 +161,11 @@ void win32_window_host::show() {
     UpdateWindow(hwnd_);
 }
 
+void win32_window_host::show_inactive() {
+    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    UpdateWindow(hwnd_);
+}
+
 void win32_window_host::hide() { ShowWindow(hwnd_, SW_HIDE); }
 void win32_window_host::update() { UpdateWindow(hwnd_); }
 
@@ -187,6 +187,16 @@ int_point win32_window_host::cursor_position() const {
     GetCursorPos(&at);
     ScreenToClient(hwnd_, &at);
     return {at.x, at.y};
+}
+
+int_point win32_window_host::screen_cursor_position() const {
+    POINT at{};
+    GetCursorPos(&at);
+    return {at.x, at.y};
+}
+
+void win32_window_host::set_cursor(cursor_shape shape) {
+    SetCursor(cursor_table()[static_cast<uint32_t>(shape)]);
 }
 
 bool win32_window_host::shift_down() const {
@@ -276,6 +286,22 @@ void win32_window_host::resize(const int_rect& client_dips) {
     pending_position_ = {0, 0};
 }
 
+void win32_window_host::keep_in_work_area() {
+    RECT outer{};
+    GetWindowRect(hwnd_, &outer);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromRect(&outer, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const LONG width = outer.right - outer.left, height = outer.bottom - outer.top;
+    LONG x = outer.left, y = outer.top;
+    if (x + width > work.right) x = work.right - width;
+    if (x < work.left) x = work.left;
+    if (y + height > work.bottom) y = work.bottom - height;
+    if (y < work.top) y = work.top;
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 int_rect win32_window_host::frame_rect() const {
     RECT client{}, outer{};
     GetClientRect(hwnd_, &client);
@@ -329,8 +355,9 @@ LRESULT CALLBACK win32_window_host::window_procedure(HWND hwnd, UINT message, WP
 }
 
 LRESULT win32_window_host::handle(UINT message, WPARAM wparam, LPARAM lparam) {
-    const auto event = [this](uint32_t type, uint64_t p1 = 0, uint64_t p2 = 0) {
-        events_->on_event(type, p1, p2);
+    using ui::event_type;
+    const auto event = [this](event_type type, uint64_t p1 = 0, uint64_t p2 = 0) {
+        events_->on_event(static_cast<uint32_t>(type), p1, p2);
     };
     const auto address = [](const void* value) { return reinterpret_cast<uint64_t>(value); };
     switch (message) {
@@ -350,10 +377,10 @@ LRESULT win32_window_host::handle(UINT message, WPARAM wparam, LPARAM lparam) {
             events_->on_client_resized(LOWORD(lparam), HIWORD(lparam));
             return 0;
         case WM_SETFOCUS:
-            event(kFocusGained);
+            event(event_type::focus_gained);
             return 0;
         case WM_KILLFOCUS:
-            event(kFocusLost);
+            event(event_type::focus_lost);
             return 0;
         case WM_PAINT: {
             RECT update{};
@@ -381,16 +408,16 @@ LRESULT win32_window_host::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_SYSKEYDOWN: {
             // System keys too: Alt+F4 alone never reaches the default procedure.
             const int32_t detail[2] = {static_cast<int32_t>(wparam), static_cast<int32_t>(lparam)};
-            event(kKeyDown, wparam);
-            event(kKeyDownDetail, address(detail));
+            event(event_type::key_down, wparam);
+            event(event_type::key_down_detail, address(detail));
             return 0;
         }
         case WM_KEYUP:
         case WM_SYSKEYUP:
-            event(kKeyUp, wparam);
+            event(event_type::key_up, wparam);
             return 0;
         case WM_CHAR:
-            event(kCharInput, wparam);
+            event(event_type::char_input, wparam);
             return 0;
         case WM_IME_STARTCOMPOSITION:
         case WM_IME_ENDCOMPOSITION:
@@ -408,38 +435,38 @@ LRESULT win32_window_host::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_LBUTTONDOWN:
         case WM_MBUTTONDOWN:
         case WM_RBUTTONDOWN:
-            event(kMouseDown, message == WM_LBUTTONDOWN ? 0 : message == WM_MBUTTONDOWN ? 1 : 2);
+            event(event_type::mouse_down, message == WM_LBUTTONDOWN ? 0 : message == WM_MBUTTONDOWN ? 1 : 2);
             return 0;
         case WM_LBUTTONUP:
         case WM_MBUTTONUP:
         case WM_RBUTTONUP:
-            event(kMouseUp, message == WM_LBUTTONUP ? 0 : message == WM_MBUTTONUP ? 1 : 2);
+            event(event_type::mouse_up, message == WM_LBUTTONUP ? 0 : message == WM_MBUTTONUP ? 1 : 2);
             return 0;
         case WM_LBUTTONDBLCLK:
         case WM_MBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
-            event(events_->wants_double_click() ? kDoubleClick : kMouseDown,
+            event(events_->wants_double_click() ? event_type::double_click : event_type::mouse_down,
                   message == WM_LBUTTONDBLCLK ? 0 : message == WM_MBUTTONDBLCLK ? 1 : 2);
             return 0;
         case WM_MOUSEWHEEL: {
             const double delta = GET_WHEEL_DELTA_WPARAM(wparam) * 0.5;
-            event(kMouseWheel, address(&delta));
+            event(event_type::mouse_wheel, address(&delta));
             return 0;
         }
         case WM_XBUTTONDOWN:
         case WM_XBUTTONUP: {
             const WORD button = GET_XBUTTON_WPARAM(wparam);
             if (button == XBUTTON1 || button == XBUTTON2) {
-                event(message == WM_XBUTTONDOWN ? kMouseDown : kMouseUp, button == XBUTTON1 ? 3 : 4);
+                event(message == WM_XBUTTONDOWN ? event_type::mouse_down : event_type::mouse_up, button == XBUTTON1 ? 3 : 4);
             }
             return 0;
         }
         case WM_MOUSELEAVE:
-            event(kMouseLeave);
+            event(event_type::mouse_leave);
             return 0;
         case WM_WTSSESSION_CHANGE:
-            if (wparam == WTS_SESSION_LOCK) event(kSessionLocked);
-            if (wparam == WTS_SESSION_UNLOCK) event(kSessionUnlocked);
+            if (wparam == WTS_SESSION_LOCK) event(event_type::session_locked);
+            if (wparam == WTS_SESSION_UNLOCK) event(event_type::session_unlocked);
             return 0;
         case WM_DPICHANGED:
             on_dpi_changed(wparam, *reinterpret_cast<const RECT*>(lparam));

@@ -26,6 +26,7 @@ public:
     void set_title(const std::string& utf8) override;
     bool is_visible() const override;
     void show() override;
+    void show_inactive() override;
     void hide() override;
     void update() override;
     void invalidate(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
@@ -35,6 +36,8 @@ public:
     void release_capture() override;
     bool has_focus() const override;
     int_point cursor_position() const override;
+    int_point screen_cursor_position() const override;
+    void set_cursor(cursor_shape shape) override;
     bool shift_down() const override;
     double milliseconds() const override;
     void disable_owner() override;
@@ -42,6 +45,7 @@ public:
     void run_loop(const bool& running) override;
     void center() override;
     void resize(const int_rect& client_dips) override;
+    void keep_in_work_area() override;
     int_rect frame_rect() const override;
     void track_mouse_leave() override;
     void destroy() override;

@@ -5,6 +5,7 @@
 #include "installer/entry_point.h"
 #include "platform/win32/d2d_graphics.h"
 #include "platform/win32/win32_services.h"
+#include "platform/win32/wic_imaging.h"
 #include "platform/win32/win32_window_host.h"
 #include "ui/core/window.h"
 
@@ -12,7 +13,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     // Before anything can load a DLL: only System32 is searched, never the download folder.
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     static pelsdk::platform::d2d_graphics graphics;
+    static pelsdk::platform::wic_imaging imaging;
+    pelsdk::platform::services& os = pelsdk::platform::win32_services();
     pelsdk::ui::use_window_platform(
-        {[] { return std::make_unique<pelsdk::platform::win32_window_host>(); }, &graphics});
-    return InstallerMain(commandLine, pelsdk::platform::win32_services());
+        {[] { return std::make_unique<pelsdk::platform::win32_window_host>(); }, &graphics,
+         &imaging, &os.launcher});
+    return InstallerMain(commandLine, os);
 }

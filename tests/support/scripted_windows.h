@@ -3,17 +3,34 @@
 #include <memory>
 
 #include "platform/headless/recording_graphics.h"
+#include "platform/headless/recording_shell.h"
 #include "platform/headless/scripted_window_host.h"
 #include "ui/core/window.h"
+#ifdef _WIN32
+#include "platform/win32/wic_imaging.h"
+#else
+#include "platform/headless/stb_imaging.h"
+#endif
 
-// Toolkit windows of the tests: scripted native windows drawing into one recording backend.
+// Toolkit windows of the tests: scripted native windows drawing into one recording backend,
+// real picture decoding, and a shell that records the links it is asked to open.
 inline pelsdk::platform::recording_graphics& RecordingGraphics() {
     static pelsdk::platform::recording_graphics graphics;
     return graphics;
 }
 
+inline pelsdk::platform::recording_shell& RecordingShell() {
+    static pelsdk::platform::recording_shell shell;
+    return shell;
+}
+
 inline void UseScriptedWindows() {
+#ifdef _WIN32
+    static pelsdk::platform::wic_imaging imaging;
+#else
+    static pelsdk::platform::stb_imaging imaging;
+#endif
     pelsdk::ui::use_window_platform(
         {[] { return std::make_unique<pelsdk::platform::scripted_window_host>(); },
-         &RecordingGraphics()});
+         &RecordingGraphics(), &imaging, &RecordingShell()});
 }

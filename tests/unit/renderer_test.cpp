@@ -149,7 +149,7 @@ TEST_F(RendererTest, TextRunsSetFontsAndColoursPerRange) {
     text_run link;
     link.start = 4;
     link.end = 8;
-    link.font = "Verdana";
+    link.family = "Verdana";
     link.size = 14;
     link.color = {0, 0, 1, 1};
     text_run plain;
@@ -189,8 +189,13 @@ TEST_F(RendererTest, TextRunsSetFontsAndColoursPerRange) {
     drawing.draw_text_clipped({0, 0, 50, 20}, {0, 0, 25, 20}, "x");
     drawing.end_widget();
     EXPECT_EQ(graphics.primitives.back().alignment, pelsdk::platform::text_alignment::trailing);
-    EXPECT_EQ(graphics.primitives.back().clips.back(),
-              std::make_pair(rect_f{0, 0, 25, 20}, antialias_mode::aliased));
+    const auto& clipped = graphics.primitives.back();
+    EXPECT_EQ(clipped.clips.back(), std::make_pair(rect_f{0, 0, 25, 20}, antialias_mode::aliased));
+    // Clipped text keeps the current font but is never underlined.
+    seen.clear();
+    for (const auto& f : clipped.formats) seen.push_back(f.property + " " + std::to_string(int(f.number)));
+    EXPECT_EQ(seen, (std::vector<std::string>{"weight 700", "style 2", "family 0", "size 11"}));
+    EXPECT_EQ(clipped.formats[2].family, u"Tahoma");
 }
 
 TEST_F(RendererTest, MeasuresAndBoundsFollowTheLayout) {

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "tests/support/scripted_windows.h"
+#include "ui/widgets/tooltip.h"
 
 namespace {
 
@@ -364,24 +365,60 @@ TEST_F(WindowTest, TooltipShowsAfterTheRestAndHidesWhenTheHoverMoves) {
     ASSERT_EQ(host->timers.count(0xFFFFFFFF), 1u);
     EXPECT_EQ(host->timers[0xFFFFFFFF], 100u);
 
+    tooltip* tip = win->tooltip_window();
+    ASSERT_NE(tip, nullptr);
+    auto& tipHost = static_cast<scripted_window_host&>(tip->host());
+    EXPECT_EQ(tipHost.flags, 0x21);
+    EXPECT_EQ(tipHost.owner, host);
+    log.Watch(*tip, "tip", {event_type::hidden});
+    log.Watch(*win, "win", {event_type::hidden});
+
+    // The window's client area starts at (200, 100) on the screen.
+    host->client.x = 200;
+    host->client.y = 100;
     PointerAt(10, 10);
     win->on_mouse_move(96);
     win->on_mouse_move(96);
     int ticks = 0;
-    while (!win->shown_tooltip && ticks < 20) {
+    while (!tip->shown && ticks < 20) {
         win->on_timer(0xFFFFFFFF);
         ++ticks;
     }
-    // The first tick adopts the hovered widget; shown once the rest passes 0.75 s.
+    // The first tick adopts the hovered widget; shown once the rest passes 0.75 s, beside the
+    // pointer's screen position, without taking the focus.
     EXPECT_EQ(ticks, 9);
-    ASSERT_TRUE(win->shown_tooltip);
-    EXPECT_EQ(win->shown_tooltip->text_a, "Title");
-    EXPECT_EQ(win->shown_tooltip_at, (point{15, 30}));
+    ASSERT_TRUE(tip->shown);
+    EXPECT_EQ(tip->title, "Title");
+    EXPECT_EQ(tip->subject, &a);
+    EXPECT_EQ(tipHost.client.x, 215);
+    EXPECT_EQ(tipHost.client.y, 130);
+    EXPECT_TRUE(tipHost.visible);
+    EXPECT_FALSE(tipHost.activated);
+
+    // A press hides it; the hiding is announced by the tooltip, not by its owner.
+    win->dispatch(event_type::mouse_down, 0, 0);
+    EXPECT_FALSE(tip->shown);
+    EXPECT_FALSE(tipHost.visible);
+    EXPECT_EQ(log.Take(), (std::vector<std::string>{E("tip", event_type::hidden)}));
+    win->dispatch(event_type::mouse_up, 0, 0);
+
+    // Near the screen's corner it is moved back inside the work area.
+    tipHost.work_area = {0, 0, 260, 160};
+    PointerAt(150, 10);  // leaving the widget ends the held button
+    win->on_mouse_move(96);
+    win->on_timer(0xFFFFFFFF);
+    PointerAt(50, 50);
+    win->on_mouse_move(96);
+    for (int i = 0; i < 10 && !tip->shown; ++i) win->on_timer(0xFFFFFFFF);
+    ASSERT_TRUE(tip->shown);
+    EXPECT_EQ(tipHost.client.x + tipHost.client.width, 260);
+    EXPECT_EQ(tipHost.client.y + tipHost.client.height, 160);
 
     PointerAt(150, 10);
     win->on_mouse_move(96);
     win->on_timer(0xFFFFFFFF);
-    EXPECT_FALSE(win->shown_tooltip);
+    EXPECT_FALSE(tip->shown);
+    EXPECT_EQ(log.Take(), (std::vector<std::string>{E("tip", event_type::hidden)}));
     win->remove_tooltips(&a);
     EXPECT_TRUE(host->timers.empty());
 }

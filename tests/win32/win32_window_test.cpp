@@ -4,9 +4,7 @@
 
 #include <memory>
 
-#include "platform/win32/d2d_graphics.h"
-#include "platform/win32/win32_window_host.h"
-#include "ui/core/window.h"
+#include "tests/support/win32_windows.h"
 
 namespace {
 
@@ -15,9 +13,7 @@ using namespace pelsdk::ui;
 class Win32Window : public ::testing::Test {
 protected:
     void SetUp() override {
-        static pelsdk::platform::d2d_graphics graphics;
-        use_window_platform({[] { return std::make_unique<pelsdk::platform::win32_window_host>(); },
-                             &graphics});
+        UseWin32Windows();
         win = std::make_unique<window>();
         win->create("Toolkit test", {0, 0, 320, 200}, 0);
         hwnd = static_cast<HWND>(win->host().handle());

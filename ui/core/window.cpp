@@ -39,14 +39,11 @@ bool contains(const rect& area, const point& at) {
            at.y < area.y + area.height;
 }
 
-bool contains_inclusive(const rect& area, const point& at) {
-    return at.x >= area.x && at.y >= area.y && at.x <= area.x + area.width &&
-           at.y <= area.y + area.height;
-}
-
 }  // namespace
 
 void use_window_platform(window_platform chosen) { chosen_platform() = std::move(chosen); }
+
+const window_platform& current_window_platform() { return chosen_platform(); }
 
 window::window()
     : host_(chosen_platform().make_host()), graphics_(chosen_platform().graphics) {}
@@ -144,8 +141,8 @@ void window::kill_timer(widget* target, uint32_t user_id) {
 }
 
 void window::on_timer(uint32_t id) {
-    if (id == kTooltipTimer) {
-        tooltip_tick();
+    if (id == tooltip_schedule::kTimer) {
+        tooltips_.tick();
         return;
     }
     const auto found = timers_.find(id);
@@ -161,53 +158,10 @@ void window::on_timer(uint32_t id) {
 // --- Tooltips -----------------------------------------------------------------------------
 
 void window::add_tooltip(widget* target, const rect& area, std::string text_a, std::string text_b) {
-    if (text_a.empty() && text_b.empty()) return;
-    if (tooltips_.empty() && tooltips_enabled) host_->set_timer(kTooltipTimer, 100);
-    tooltips_[target].push_back({area, std::move(text_a), std::move(text_b)});
+    tooltips_.add(target, area, std::move(text_a), std::move(text_b));
 }
 
-void window::remove_tooltips(widget* target) {
-    if (tooltips_.erase(target) != 0 && tooltips_.empty()) host_->kill_timer(kTooltipTimer);
-}
-
-void window::hide_tooltip() {
-    if (!shown_tooltip) return;
-    shown_tooltip.reset();
-    event_hub::instance().fire(this, event_type::hidden, 2, 1, 1);
-}
-
-void window::tooltip_tick() {
-    if (hovered != tooltip_owner_) {
-        hover_time_ = 0;
-        tooltip_owner_ = hovered;
-        hide_tooltip();
-    } else if (const auto list = tooltips_.find(hovered); list != tooltips_.end()) {
-        const point at = pointer_position(*hovered);
-        const tooltip_entry* hit = nullptr;
-        for (const tooltip_entry& entry : list->second) {
-            const bool whole = entry.area.width == 0 && entry.area.height == 0;
-            const rect area = whole ? rect{0, 0, hovered->bounds.width, hovered->bounds.height}
-                                    : entry.area;
-            if (contains_inclusive(area, at)) {
-                hit = &entry;
-                break;
-            }
-        }
-        if (hit == nullptr) {
-            hover_time_ = 0;
-            hide_tooltip();
-        } else if (hit->area != tooltip_rect_) {
-            hover_time_ = 0;
-            tooltip_rect_ = hit->area;
-            hide_tooltip();
-        } else if (hover_time_ > 0.75f && hover_time_ < 6.0f && !shown_tooltip && !button_held) {
-            shown_tooltip = *hit;
-            const point pointer = pointer_in_window();
-            shown_tooltip_at = {pointer.x + 5, pointer.y + 20};
-        }
-    }
-    hover_time_ += 0.1f;
-}
+void window::remove_tooltips(widget* target) { tooltips_.remove(target); }
 
 // --- Pointer ------------------------------------------------------------------------------
 
@@ -351,7 +305,7 @@ void window::route_button(event_type type, uint64_t p1, uint64_t p2) {
         }
     }
     button_held = true;
-    hide_tooltip();
+    tooltips_.hide();
     hub.fire(this, type, 2, 1, p1, p2);
     swallow_up = type == event_type::double_click;
 }
@@ -536,7 +490,7 @@ void window::forget_widget(widget& gone) {
     }
     if (focused == &gone) focused = nullptr;
     if (wheel_widget_ == &gone) wheel_widget_ = nullptr;
-    if (tooltip_owner_ == &gone) tooltip_owner_ = nullptr;
+    tooltips_.forget(&gone);
     if (capture() == &gone) release_capture();
     // A timer of a widget that is gone would fire at whatever reuses its address.
     for (auto it = timers_.begin(); it != timers_.end();) {

@@ -7,26 +7,27 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/image_decoder.h"
 #include "platform/render_backend.h"
+#include "platform/shell.h"
 #include "platform/window_host.h"
+#include "ui/core/tooltip_schedule.h"
 #include "ui/core/widget.h"
 #include "ui/render/renderer.h"
 
 namespace pelsdk::ui {
 
-// What toolkit windows are made on: the Win32 window and Direct2D, or the headless stand-ins.
+// What toolkit windows and widgets are made on: the Win32 window, Direct2D, WIC and the shell,
+// or the headless stand-ins.
 struct window_platform {
     std::function<std::unique_ptr<platform::window_host>()> make_host;
     platform::graphics_system* graphics = nullptr;
+    platform::imaging_system* imaging = nullptr;
+    platform::shell* shell = nullptr;
 };
 // Set once at start, before the first window is constructed.
 void use_window_platform(window_platform chosen);
-
-struct tooltip_entry {
-    rect area;  // in the widget; empty: the whole widget
-    std::string text_a;
-    std::string text_b;
-};
+const window_platform& current_window_platform();
 
 // A top-level window: its native window, renderer and root widget "BaseWidget", and the
 // window-wide interaction state (focus, hover, capture routing, wheel latching, timers,
@@ -38,15 +39,12 @@ private:
         widget* target;
         bool one_shot;
     };
-    static constexpr uint32_t kTooltipTimer = 0xFFFFFFFF;
 
     void route_button(event_type type, uint64_t p1, uint64_t p2);
     void route_move(uint64_t p1, uint64_t p2);
     void route_wheel(uint64_t p1, uint64_t p2);
     void move_focus_by_tab();
     void lay_out_root(const size& client_dips);
-    void hide_tooltip();
-    void tooltip_tick();
     widget* nearest_enabled(widget* from) const;
     point pointer_in_window() const;
     size to_dips(uint32_t pixel_width, uint32_t pixel_height) const;
@@ -58,10 +56,7 @@ private:
     platform::graphics_system* graphics_;
     std::unordered_map<uint32_t, widget_timer> timers_;
     uint32_t next_timer_id_ = 0;
-    std::unordered_map<widget*, std::vector<tooltip_entry>> tooltips_;
-    widget* tooltip_owner_ = nullptr;
-    float hover_time_ = 0;
-    rect tooltip_rect_{0, 0, 0, 0};
+    tooltip_schedule tooltips_{*this};
     bool running_ = false;
     float paint_origin_x_ = 0, paint_origin_y_ = 0, paint_scale_ = 1;
     widget* wheel_widget_ = nullptr;
@@ -114,6 +109,8 @@ public:
     bool is_tracking() const override { return tracking_; }
 
     platform::window_host& host() { return *host_; }
+    // The tooltip window, created with the first tooltip registration; null before.
+    ui::tooltip* tooltip_window() const { return tooltips_.popup(); }
     ui::renderer& drawing() { return *renderer_; }
 
     // The one widget of the process that holds the pointer capture.
@@ -132,11 +129,7 @@ public:
     bool swallow_up = false;
     bool tooltips_enabled = true;
     bool button_held = false;
-    // The tooltip currently shown, with its screen position in dips; drawn by the tooltip window.
-    std::optional<tooltip_entry> shown_tooltip;
-    point shown_tooltip_at{0, 0};
     widget root;
-
 };
 
 }  // namespace pelsdk::ui

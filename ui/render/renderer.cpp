@@ -244,7 +244,7 @@ std::unique_ptr<platform::text_layout> renderer::make_layout(std::string_view te
     const std::u16string wide = platform::utf8_to_utf16(text);
     auto layout = write_factory_->create_text_layout(wide, *text_format_, max_width, max_height);
     if (!layout) return nullptr;
-    if (use == text_use::draw) target_->set_antialias_mode(antialias_mode::aliased);
+    if (use != text_use::measure) target_->set_antialias_mode(antialias_mode::aliased);
 
     const platform::text_range whole{0, static_cast<uint32_t>(wide.size())};
     layout->set_font_weight(font_weight_, whole);
@@ -257,7 +257,7 @@ std::unique_ptr<platform::text_layout> renderer::make_layout(std::string_view te
         const platform::text_range range = run_range(run);
         layout->set_font_weight(direct_write_weight(run.weight), range);
         layout->set_font_style(direct_write_style(run.style), range);
-        layout->set_font_family(platform::utf8_to_utf16(run.font), range);
+        layout->set_font_family(platform::utf8_to_utf16(run.family), range);
         layout->set_font_size(run.size, range);
         layout->set_underline(run.underline, range);
     }
@@ -286,11 +286,9 @@ void renderer::draw_text(const rect& area, std::string_view text,
 }
 
 void renderer::draw_text_clipped(const rect& layout_area, const rect& clip, std::string_view text) {
-    auto layout = write_factory_->create_text_layout(
-        platform::utf8_to_utf16(text), *text_format_, static_cast<float>(layout_area.width),
-        static_cast<float>(layout_area.height));
+    auto layout = make_layout(text, static_cast<float>(layout_area.width),
+                              static_cast<float>(layout_area.height), {}, text_use::clipped);
     if (!layout) return;
-    target_->set_antialias_mode(antialias_mode::aliased);
     target_->push_axis_aligned_clip(edges_of(clip), antialias_mode::aliased);
     target_->draw_text_layout(
         {static_cast<float>(layout_area.x), static_cast<float>(layout_area.y)}, *layout,

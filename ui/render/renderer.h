@@ -80,7 +80,8 @@ public:
     std::vector<image*> images;
 
 private:
-    enum class text_use { draw, measure };
+    // Drawn text is aliased; only draw_text applies the current underline.
+    enum class text_use { draw, clipped, measure };
     std::unique_ptr<platform::text_layout> make_layout(std::string_view text, float max_width,
                                                        float max_height,
                                                        const std::vector<text_run>& runs,

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/win32/d2d_graphics.h"
+#include "platform/win32/wic_imaging.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_window_host.h"
+#include "ui/core/window.h"
+
+// Toolkit windows of the Windows tests: real Win32 windows drawn by Direct2D.
+inline void UseWin32Windows() {
+    static pelsdk::platform::d2d_graphics graphics;
+    static pelsdk::platform::wic_imaging imaging;
+    static pelsdk::platform::win32_shell shell;
+    pelsdk::ui::use_window_platform(
+        {[] { return std::make_unique<pelsdk::platform::win32_window_host>(); }, &graphics,
+         &imaging, &shell});
+}

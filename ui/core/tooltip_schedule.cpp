@@ -1,0 +1,93 @@
+#include "ui/core/tooltip_schedule.h"
+
+#include "platform/window_host.h"
+#include "ui/core/window.h"
+#include "ui/widgets/tooltip.h"
+
+namespace pelsdk::ui {
+
+namespace {
+
+bool contains_inclusive(const rect& area, const point& at) {
+    return at.x >= area.x && at.y >= area.y && at.x <= area.x + area.width &&
+           at.y <= area.y + area.height;
+}
+
+}  // namespace
+
+tooltip_schedule::tooltip_schedule(window& owner) : owner_(owner) {}
+
+tooltip_schedule::~tooltip_schedule() = default;
+
+void tooltip_schedule::add(widget* target, const rect& area, std::string text_a,
+                           std::string text_b) {
+    if (text_a.empty() && text_b.empty()) return;
+    if (!popup_) {
+        popup_ = std::make_unique<ui::tooltip>();
+        popup_->owner = &owner_;
+        popup_->create("", {0, 0, 400, 200},
+                       platform::window_flags::borderless | platform::window_flags::topmost);
+    }
+    if (entries_.empty() && owner_.tooltips_enabled) owner_.host().set_timer(kTimer, 100);
+    entries_[target].push_back({area, std::move(text_a), std::move(text_b)});
+}
+
+void tooltip_schedule::remove(widget* target) {
+    if (entries_.erase(target) != 0 && entries_.empty()) owner_.host().kill_timer(kTimer);
+}
+
+void tooltip_schedule::forget(const widget* gone) {
+    if (tooltip_owner_ == gone) tooltip_owner_ = nullptr;
+    if (popup_ && popup_->subject == gone) popup_->subject = nullptr;
+}
+
+void tooltip_schedule::hide() {
+    if (!popup_ || !popup_->shown) return;
+    popup_->host().hide();
+    popup_->shown = false;
+    event_hub::instance().fire(popup_.get(), event_type::hidden);
+}
+
+const tooltip_entry* tooltip_schedule::entry_under_pointer(widget& hovered) const {
+    const auto list = entries_.find(&hovered);
+    if (list == entries_.end()) return nullptr;
+    const point at = owner_.pointer_position(hovered);
+    for (const tooltip_entry& entry : list->second) {
+        const bool whole = entry.area.width == 0 && entry.area.height == 0;
+        const rect area = whole ? rect{0, 0, hovered.bounds.width, hovered.bounds.height} : entry.area;
+        if (contains_inclusive(area, at)) return &entry;
+    }
+    return nullptr;
+}
+
+void tooltip_schedule::tick() {
+    widget* hovered = owner_.hovered;
+    if (hovered != tooltip_owner_) {
+        hover_time_ = 0;
+        tooltip_owner_ = hovered;
+        hide();
+    } else if (hovered != nullptr && entries_.count(hovered) != 0) {
+        const tooltip_entry* hit = entry_under_pointer(*hovered);
+        if (hit == nullptr) {
+            hover_time_ = 0;
+            hide();
+        } else if (hit->area != tooltip_rect_) {
+            hover_time_ = 0;
+            tooltip_rect_ = hit->area;
+            hide();
+        } else if (hover_time_ > 0.75f && hover_time_ < 6.0f && !popup_->shown &&
+                   !owner_.button_held) {
+            show(*hit, *hovered);
+        }
+    }
+    hover_time_ += 0.1f;
+}
+
+// The pointer's screen position is in pixels, as window positions are.
+void tooltip_schedule::show(const tooltip_entry& entry, widget& subject) {
+    const platform::int_point pointer = owner_.host().screen_cursor_position();
+    popup_->show({pointer.x + 5, pointer.y + 20}, entry.text_a, entry.text_b, &subject);
+    popup_->host().keep_in_work_area();
+}
+
+}  // namespace pelsdk::ui

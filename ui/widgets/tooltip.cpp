@@ -1,0 +1,76 @@
+#include "ui/widgets/tooltip.h"
+
+#include <algorithm>
+
+#include "ui/theme/theme_lookup.h"
+
+namespace pelsdk::ui {
+
+tooltip::tooltip() {
+    event_hub::instance().register_handler(&root, this, event_type::paint,
+                                           [this](const event_info&) { paint(); });
+}
+
+const widget_style& tooltip::theme() const { return subject != nullptr ? subject->style : root.style; }
+
+void tooltip::use_font(bool is_title) {
+    const widget_style& style = theme();
+    if (is_title) {
+        drawing().set_font(theme_text(style, "tooltip_title_font_name"),
+                           theme_float(style, "tooltip_title_font_size"),
+                           static_cast<font_weight>(theme_int(style, "tooltip_title_font_weight")),
+                           static_cast<font_style>(theme_int(style, "tooltip_title_font_style")),
+                           false);
+    } else {
+        drawing().set_font(theme_text(style, "tooltip_font_name"),
+                           theme_float(style, "tooltip_font_size"),
+                           static_cast<font_weight>(theme_int(style, "tooltip_font_weight")),
+                           static_cast<font_style>(theme_int(style, "tooltip_font_style")), false);
+    }
+}
+
+size tooltip::measure(const std::string& text, bool is_title) {
+    use_font(is_title);
+    return text.empty() ? size{0, 0} : drawing().measure_text(text, {0, 0}, {});
+}
+
+void tooltip::show(const point& position, std::string title_text, std::string body_text,
+                   widget* subject_widget) {
+    title = std::move(title_text);
+    body = std::move(body_text);
+    subject = subject_widget;
+    gap = !title.empty() && !body.empty() ? 2 : 0;
+    title_size = measure(title, true);
+    body_size = measure(body, false);
+    content_size = {std::max(title_size.width, body_size.width),
+                    title_size.height + gap + body_size.height};
+    resize({position.x, position.y, content_size.width + 16, content_size.height + 8});
+    shown = true;
+    host().show_inactive();
+}
+
+void tooltip::paint() {
+    const widget_style& style = theme();
+    const int32_t w = root.bounds.width, h = root.bounds.height;
+    renderer& draw = drawing();
+    draw.set_fill_color(theme_color(style, "tooltip_back_color"));
+    draw.fill_rect({0, 0, w, h});
+    draw.set_stroke(theme_color(style, "tooltip_border_color"), 1.0f);
+    draw.draw_rect({0, 0, w, h});
+    draw.set_stroke(theme_color(style, "tooltip_border_color_1"), 1.0f);
+    draw.draw_rect({1, 1, w - 2, h - 2});
+
+    draw.set_text_color(theme_color(style, "tooltip_title_font_color"));
+    use_font(true);
+    draw.set_text_align(text_align::left, text_valign::top);
+    if (!title.empty()) draw.draw_text({8, 4, w - 16, title_size.height}, title, {});
+
+    draw.set_text_color(theme_color(style, "tooltip_font_color"));
+    use_font(false);
+    draw.set_text_align(text_align::left, text_valign::top);
+    if (!body.empty()) {
+        draw.draw_text({8, title_size.height + gap + 4, w - 16, body_size.height}, body, {});
+    }
+}
+
+}  // namespace pelsdk::ui

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "ui/core/window.h"
+
+namespace pelsdk::ui {
+
+// The small borderless popup window that shows a title line and a body text beside the
+// pointer. Its owning window decides when and where (tooltip_schedule); the tooltip stores the
+// texts, sizes itself to them and paints with the theme of the widget it describes.
+class tooltip : public window {
+public:
+    tooltip();
+
+    // `position` is the screen position of the top-left corner, in pixels like every window
+    // position; the subject (may be null) lends its theme.
+    void show(const point& position, std::string title_text, std::string body_text,
+              widget* subject_widget);
+    void paint();
+
+    std::string title;
+    std::string body;
+    size title_size{0, 0};
+    size body_size{0, 0};
+    size content_size{0, 0};
+    int32_t gap = 0;
+    widget* subject = nullptr;
+    bool shown = false;
+
+private:
+    const widget_style& theme() const;
+    // Sets the title (or body) font from the theme and gives the measured size of the text.
+    size measure(const std::string& text, bool is_title);
+    void use_font(bool is_title);
+};
+
+}  // namespace pelsdk::ui
