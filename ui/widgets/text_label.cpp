@@ -1,0 +1,147 @@
+#include "ui/widgets/text_label.h"
+
+#include <algorithm>
+
+#include "platform/text_encoding.h"
+#include "ui/core/window.h"
+#include "ui/theme/theme_lookup.h"
+#include "ui/widgets/markup_parser.h"
+
+namespace pelsdk::ui {
+
+namespace {
+const std::vector<text_run> kNoRuns;
+}  // namespace
+
+text_label::text_label() {
+    event_hub& hub = event_hub::instance();
+    hub.register_handler(this, this, event_type::paint, [this](const event_info&) { paint(); });
+    hub.register_handler(this, this, event_type::style_changed, [this](const event_info&) {
+        fit_to_text();
+        invalidate(false);
+    });
+    hub.register_handler(this, this, event_type::mouse_move,
+                         [this](const event_info&) { on_mouse_move(); });
+    hub.register_handler(this, this, event_type::mouse_up,
+                         [this](const event_info&) { on_mouse_up(); });
+}
+
+void text_label::set_text(std::string value, bool fit_width, bool fit_height) {
+    text = std::move(value);
+    auto_width = fit_width;
+    auto_height = fit_height;
+    fit_to_text();
+    invalidate(false);
+}
+
+void text_label::set_markup(std::string_view markup, bool fit_width, bool fit_height) {
+    rich = true;
+    auto_width = fit_width;
+    auto_height = fit_height;
+    parse_markup(markup);
+    fit_to_text();
+    layout_links();
+    invalidate(false);
+}
+
+void text_label::parse_markup(std::string_view markup) {
+    text_run base;
+    base.family = theme_text(style, "label_font_name");
+    base.size = theme_float(style, "label_font_size");
+    parsed_markup parsed = ui::parse_markup(markup, base);
+    text = std::move(parsed.text);
+    runs = std::move(parsed.runs);
+}
+
+void text_label::fit_to_text() {
+    if ((!auto_width && !auto_height) || !can_measure()) return;
+    renderer& draw = window->drawing();
+    use_font(draw);
+    use_alignment(draw);
+    const size measured =
+        text.empty() ? size{0, 0} : draw.measure_text(text, layout_limit(), drawn_runs());
+    const int32_t width = auto_width ? measured.width + 1 : bounds.width;
+    const int32_t height = auto_height ? measured.height + 1 : bounds.height;
+    set_bounds(
+        {bounds.x, bounds.y, std::max(width, min_size.width), std::max(height, min_size.height)},
+        true);
+}
+
+void text_label::layout_links() {
+    links.clear();
+    if (!can_measure()) return;
+    renderer& draw = window->drawing();
+    use_font(draw);
+    use_alignment(draw);
+    for (const text_run& run : runs) {
+        if (run.link.empty()) continue;
+        // The renderer gives {0, 0, 0, 0} for an empty range; a wrapped link gets one box.
+        links.push_back(
+            {draw.text_range_bounds(text, {run.start, run.end}, layout_limit(), runs), run.link});
+    }
+}
+
+void text_label::paint() {
+    const rect area{0, 0, bounds.width, bounds.height};
+    renderer& draw = window->drawing();
+    draw.set_fill_color(theme_color(style, "default_back_color"));
+    draw.fill_rect(area);
+    // The stroke style is shared by the whole window: a focus box may have left it dotted.
+    draw.set_stroke_style(stroke_style::solid);
+    draw.set_stroke(theme_color(style, "default_border_color"), 1.0f);
+    draw.draw_rect(area);
+
+    color text_color = theme_color(style, "label_font_color");
+    if (!is_enabled()) text_color.a = 0.5f;
+    draw.set_text_color(text_color);
+    use_alignment(draw);
+    // Rich runs carry every font property; plain text takes the theme's label font.
+    if (!rich) use_font(draw);
+    if (!text.empty()) draw.draw_text(area, text, drawn_runs());
+}
+
+void text_label::on_mouse_move() {
+    if (!rich) return;
+    const bool over_link = link_at(window->pointer_position(*this)) != nullptr;
+    window->host().set_cursor(over_link ? platform::cursor_shape::hand
+                                        : platform::cursor_shape::arrow);
+}
+
+void text_label::on_mouse_up() {
+    if (!rich) return;
+    if (const link_area* link = link_at(window->pointer_position(*this))) {
+        current_window_platform().shell->open(platform::utf8_to_wide(link->target));
+    }
+}
+
+bool text_label::can_measure() const { return window != nullptr && window->created; }
+
+void text_label::use_font(renderer& draw) const {
+    draw.set_font(theme_text(style, "label_font_name"), theme_float(style, "label_font_size"),
+                  static_cast<font_weight>(theme_int(style, "label_font_weight")),
+                  static_cast<font_style>(theme_int(style, "label_font_style")),
+                  theme_bool(style, "label_text_underlined"));
+}
+
+void text_label::use_alignment(renderer& draw) const {
+    draw.set_text_align(static_cast<text_align>(theme_int(style, "label_text_align")),
+                        static_cast<text_valign>(theme_int(style, "label_text_valign")));
+}
+
+const std::vector<text_run>& text_label::drawn_runs() const { return rich ? runs : kNoRuns; }
+
+size text_label::layout_limit() const {
+    return {auto_width ? 0 : bounds.width, auto_height ? 0 : bounds.height};
+}
+
+const link_area* text_label::link_at(const point& at) const {
+    for (const link_area& link : links) {
+        const rect& a = link.area;
+        if (at.x >= a.x && at.x <= a.x + a.width && at.y >= a.y && at.y <= a.y + a.height) {
+            return &link;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace pelsdk::ui
