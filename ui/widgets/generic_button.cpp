@@ -1,0 +1,209 @@
+#include "ui/widgets/generic_button.h"
+
+#include <algorithm>
+
+#include "ui/core/window.h"
+#include "ui/theme/theme_lookup.h"
+#include "ui/widgets/button_layout.h"
+
+namespace pelsdk::ui {
+
+namespace {
+
+// The filter area is stored as four int32: x, y, width, height.
+rect filter_area(const widget_style& style) {
+    const quad stored = theme_quad(style, "button_image_filter_multiply_area");
+    return {stored.left, stored.top, stored.right, stored.bottom};
+}
+
+// The keys whose change can change the caption's width.
+constexpr theme_key kFitKeys[] = {
+    "button_auto_size", "button_auto_size_min_max", "button_text_margins", "button_font_name",
+    "button_font_size", "button_font_weight",       "button_font_style",   "button_text_underlined",
+};
+
+}  // namespace
+
+generic_button::generic_button()
+    : image(std::make_unique<ui::image>(*current_window_platform().imaging)),
+      back_image(std::make_unique<ui::image>(*current_window_platform().imaging)) {
+    focusable = true;
+    auto on = [this](event_type type, event_handler handler) {
+        event_hub::instance().register_handler(this, this, type, std::move(handler));
+    };
+    auto set_hover = [this](bool value) {
+        return [this, value](const event_info&) {
+            hover = value;
+            invalidate(false);
+        };
+    };
+    auto repaint = [this](const event_info&) { invalidate(false); };
+    on(event_type::paint, [this](const event_info&) { paint(); });
+    on(event_type::mouse_enter, set_hover(true));
+    on(event_type::mouse_leave, set_hover(false));
+    on(event_type::disabled, set_hover(false));
+    on(event_type::focus_gained, repaint);
+    on(event_type::focus_lost, repaint);
+    on(event_type::mouse_down, [this](const event_info& info) { press(info); });
+    on(event_type::mouse_up, [this](const event_info& info) { release(info); });
+    on(event_type::key_down, [this](const event_info& info) { key(info); });
+    on(event_type::style_changed, [this](const event_info& info) { style_change(info); });
+}
+
+bool generic_button::pointer_inside() const {
+    const point at = window->pointer_position(*this);
+    return at.x >= 0 && at.x <= bounds.width && at.y >= 0 && at.y <= bounds.height;
+}
+
+button_look generic_button::look() const {
+    const bool pressed = ui::window::capture() == this && pointer_inside();
+    return {toggled, hover, !is_enabled(), pressed, window->focused == this};
+}
+
+void generic_button::use_caption_font(renderer& drawing) const {
+    drawing.set_font(theme_text(style, "button_font_name"), theme_float(style, "button_font_size"),
+                     static_cast<font_weight>(theme_int(style, "button_font_weight")),
+                     static_cast<font_style>(theme_int(style, "button_font_style")),
+                     theme_bool(style, "button_text_underlined"));
+    drawing.set_text_align(
+        static_cast<text_align>(theme_int(style, "button_font_alignment")),
+        static_cast<text_valign>(theme_int(style, "button_font_vertical_alignment")));
+}
+
+// --- Painting ------------------------------------------------------------------------------
+
+void generic_button::paint() {
+    renderer& drawing = window->drawing();
+    const button_colors colors = button_colors_for(style, look());
+    const rect whole{0, 0, bounds.width, bounds.height};
+    drawing.set_fill_color(colors.fill);
+    if (theme_bool(style, "button_round_edges")) {
+        const float radius = theme_float(style, "button_round_radius");
+        const float used = radius == 0.0f ? static_cast<float>(bounds.height) * 0.5f : radius;
+        if (colors.fill.a != 0.0f) drawing.fill_rounded_rect(whole, used);
+    } else {
+        drawing.fill_rect(whole);
+    }
+    paint_back_image();
+    paint_image();
+    // The outline stays rectangular over rounded corners.
+    drawing.set_stroke_style(colors.border_style);
+    drawing.set_stroke(colors.border, 1.0f);
+    drawing.draw_rect(whole);
+    paint_caption(drawing, colors);
+}
+
+void generic_button::paint_caption(renderer& drawing, const button_colors& colors) {
+    drawing.set_text_color(colors.caption);
+    use_caption_font(drawing);
+    if (caption.empty()) return;
+    const size margins = theme_pair(style, "button_text_margins");
+    const size area{bounds.width, bounds.height};
+    if (theme_bool(style, "button_text_clip")) {
+        const auto align = static_cast<text_align>(theme_int(style, "button_font_alignment"));
+        const clipped_caption placed = clipped_caption_area(align, area, margins);
+        drawing.draw_text_clipped(placed.layout, placed.clip, caption);
+    } else {
+        drawing.draw_text({margins.width, margins.height, area.width - 2 * margins.width,
+                           area.height - 2 * margins.height},
+                          caption, {});
+    }
+}
+
+void generic_button::paint_back_image() {
+    const image_reference picture = theme_image(style, "button_back_image");
+    if (picture.size == 0) return;
+    if (!back_image->is_loaded() && !load_image(*back_image, picture)) return;
+    // Each slice is as wide as a frame is high.
+    const int32_t picture_width = back_image->logical_size().width;
+    const int32_t f = image_frame(*back_image, picture.frames, 0).height;
+    const int32_t y = static_cast<int32_t>(button_frame(picture.frames, look())) * f;
+    renderer& drawing = window->drawing();
+    drawing.draw_image_part({0, 0}, *back_image, {0, y, f, f}, 1.0f);
+    drawing.draw_image_part_stretched({f, 0, bounds.width - 2 * f, f}, *back_image, {f, y, f, f},
+                                      1.0f);
+    drawing.draw_image_part({bounds.width - f, 0}, *back_image, {picture_width - f, y, f, f}, 1.0f);
+}
+
+void generic_button::prepare_image(uint32_t frames) {
+    const color filter = theme_color(style, "button_image_filter_multiply");
+    if (filter != color{1, 1, 1, 1}) image->multiply(filter, filter_area(style));
+    const rect frame = image_frame(*image, frames, 0);
+    image_rect = {(bounds.width - frame.width) / 2, (bounds.height - frame.height) / 2, frame.width,
+                  frame.height};
+}
+
+void generic_button::paint_image() {
+    const image_reference picture = theme_image(style, "button_image");
+    if (picture.size == 0) return;
+    if (!image->is_loaded()) {
+        if (!load_image(*image, picture)) return;
+        prepare_image(picture.frames);
+    }
+    const int32_t y =
+        static_cast<int32_t>(button_frame(picture.frames, look())) * image_rect.height;
+    const rect source{0, y, image_rect.width, image_rect.height};
+    renderer& drawing = window->drawing();
+    if (theme_bool(style, "button_image_strech")) {
+        drawing.draw_image_part_stretched({0, 0, bounds.width, bounds.height}, *image, source,
+                                          image_opacity);
+    } else {
+        drawing.draw_image_part({image_rect.x, image_rect.y}, *image, source, image_opacity);
+    }
+}
+
+// --- Input and theme -----------------------------------------------------------------------
+
+void generic_button::press(const event_info& info) {
+    if (info.param1 != 0) return;
+    ui::window::take_capture(*this);
+    invalidate(true);
+}
+
+void generic_button::release(const event_info& info) {
+    if (info.param1 != 0 || ui::window::capture() != this) return;
+    ui::window::release_capture();
+    if (!pointer_inside()) return;
+    if (toggle_mode) toggled = !toggled;
+    if (theme_bool(style, "button_reset_hover")) hover = false;
+    invalidate(false);
+    event_hub::instance().fire(this, event_type::clicked, 2, 1, toggled ? 1 : 0, 0);
+}
+
+void generic_button::key(const event_info& info) {
+    constexpr uint64_t kEnter = 13;
+    if (info.param1 != kEnter) return;
+    if (toggle_mode) {
+        toggled = !toggled;
+        invalidate(false);
+    }
+    event_hub::instance().fire(this, event_type::clicked, 2, 1, toggled ? 1 : 0, 0);
+}
+
+void generic_button::style_change(const event_info& info) {
+    const theme_key& key = *event_param_as<theme_key>(info.param1);
+    const bool face_key = key == "button_image" || key == "button_image_filter_multiply";
+    if (face_key && image->is_loaded()) image->unload();
+    if (key == "button_back_image" && back_image->is_loaded()) back_image->unload();
+    if (std::find(std::begin(kFitKeys), std::end(kFitKeys), key) != std::end(kFitKeys)) {
+        fit_width();
+    }
+    invalidate(false);
+}
+
+void generic_button::fit_width() {
+    // Measuring needs the window's renderer: a button not yet in a window is fitted by the
+    // next call once it is.
+    if (window == nullptr || !theme_bool(style, "button_auto_size")) return;
+    renderer& drawing = window->drawing();
+    use_caption_font(drawing);
+    const int32_t text_width =
+        caption.empty() ? 0 : drawing.measure_text(caption, {0, 0}, {}).width;
+    const int32_t width = auto_width(text_width, theme_pair(style, "button_auto_size_min_max"),
+                                     theme_pair(style, "button_text_margins").width);
+    set_bounds({bounds.x, bounds.y, std::max(width, min_size.width),
+                std::max(bounds.height, min_size.height)},
+               true);
+}
+
+}  // namespace pelsdk::ui
