@@ -1,0 +1,111 @@
+#include "ui/widgets/check_box.h"
+
+#include "ui/core/window.h"
+#include "ui/theme/theme_lookup.h"
+#include "ui/widgets/check_box_layout.h"
+
+namespace pelsdk::ui {
+
+check_box::check_box() : image(std::make_unique<ui::image>(*current_window_platform().imaging)) {
+    set_name("check_box");
+    focusable = true;
+    event_hub::instance().register_handler(this, this, event_type::created,
+                                           [this](const event_info&) { on_created(); });
+}
+
+void check_box::on_created() {
+    auto on = [this](event_type type, event_handler handler) {
+        event_hub::instance().register_handler(this, this, type, std::move(handler));
+    };
+    auto set_hover = [this](bool value) {
+        return [this, value](const event_info&) {
+            hover = value;
+            invalidate(false);
+        };
+    };
+    auto repaint = [this](const event_info&) { invalidate(false); };
+    on(event_type::paint, [this](const event_info&) { paint(); });
+    // Handled so that the press stays with the box instead of reaching a catching ancestor.
+    on(event_type::mouse_down, [](const event_info&) {});
+    on(event_type::mouse_up, [this](const event_info&) { toggle(); });
+    on(event_type::mouse_enter, set_hover(true));
+    on(event_type::mouse_leave, set_hover(false));
+    on(event_type::focus_gained, repaint);
+    on(event_type::focus_lost, repaint);
+    on(event_type::style_changed, [this](const event_info& info) {
+        if (*event_param_as<theme_key>(info.param1) == "checkbox_image") image->unload();
+        arrange(arrangement);
+    });
+    arrange(2);
+    set_enabled(false);
+}
+
+void check_box::use_caption_font(renderer& drawing) const {
+    drawing.set_font(theme_text(style, "checkbox_font_name"),
+                     theme_float(style, "checkbox_font_size"),
+                     static_cast<font_weight>(theme_int(style, "checkbox_font_weight")),
+                     static_cast<font_style>(theme_int(style, "checkbox_font_style")), false);
+}
+
+void check_box::arrange(int32_t chosen) {
+    text_gap = theme_int(style, "checkbox_text_gap");
+    renderer& drawing = window->drawing();
+    use_caption_font(drawing);
+    drawing.set_text_align(text_align::left, text_valign::top);
+    const size text = caption.empty() ? size{0, 0} : drawing.measure_text(caption, {0, 0}, {});
+
+    const image_reference picture = theme_image(style, "checkbox_image");
+    if (picture.size != 0 && !image->is_loaded() && load_image(*image, picture)) {
+        const rect first = image_frame(*image, picture.frames, 0);
+        frame_size = {first.width, first.height};
+    }
+    box_rect = {box_rect.x, (bounds.height - frame_size.height) / 2, frame_size.width,
+                frame_size.height};
+    text_rect = {text_rect.x, (bounds.height - text.height) / 2, text.width, text.height};
+    if (const auto columns =
+            arrange_columns(chosen, bounds.width, frame_size.width, text.width, text_gap)) {
+        box_rect.x = columns->box_x;
+        text_rect.x = columns->text_x;
+    }
+    arrangement = chosen;
+    invalidate(false);
+}
+
+void check_box::paint() {
+    if (bound != nullptr) ticked = *bound;
+    renderer& drawing = window->drawing();
+    drawing.set_fill_color(theme_color(style, "checkbox_back_color"));
+    drawing.fill_rect({0, 0, bounds.width, bounds.height});
+
+    const uint32_t frames = theme_image(style, "checkbox_image").frames;
+    const auto frame = static_cast<int32_t>(check_box_frame(frames, hover, !is_enabled(), ticked));
+    drawing.draw_image_part({box_rect.x, box_rect.y}, *image,
+                            {0, frame * frame_size.height, frame_size.width, frame_size.height},
+                            1.0f);
+    if (window->focused == this && !hover) {
+        drawing.set_stroke_style(stroke_style::dotted);
+        drawing.set_stroke(theme_color(style, "checkbox_border_color_focus"), 1.0f);
+        drawing.draw_rect(box_rect);
+        // The stroke style outlives this paint: later outlines of other widgets stay solid.
+        drawing.set_stroke_style(stroke_style::solid);
+    }
+
+    // The theme's alpha is ignored: a caption is opaque, or half transparent when disabled.
+    color text = theme_color(style, "checkbox_font_color");
+    text.a = is_enabled() ? 1.0f : 0.5f;
+    drawing.set_text_color(text);
+    use_caption_font(drawing);
+    drawing.set_text_align(text_align::left, text_valign::center);
+    if (!caption.empty()) drawing.draw_text(text_rect, caption, {});
+}
+
+void check_box::toggle() {
+    event_hub& hub = event_hub::instance();
+    hub.fire(this, event_type::value_changed, 0, 0);
+    ticked = !ticked;
+    if (bound != nullptr) *bound = ticked;
+    invalidate(false);
+    hub.fire(this, event_type::value_changed, 2, 0);
+}
+
+}  // namespace pelsdk::ui

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "ui/core/widget.h"
+#include "ui/render/image.h"
+
+namespace pelsdk::ui {
+
+class renderer;
+
+// A two-state box drawn from a picture with a frame per state, beside its caption. Any mouse
+// button released on it flips the state, mirrored into `bound` when set, and fires
+// `value_changed` before (fields 0, 0) and after (fields 2, 0) the change. It has no keyboard
+// behaviour. The application fires `created` after creating it; the box then starts disabled
+// until the application enables it.
+class check_box : public widget {
+public:
+    check_box();
+
+    virtual void paint();
+    // Places box and caption by one of the eight arrangements (see arrange_columns); call it
+    // after changing the caption or the size.
+    void arrange(int32_t chosen);
+
+    std::string caption;
+    bool ticked = false;
+    rect box_rect{0, 0, 0, 0};
+    rect text_rect{0, 0, 0, 0};
+    int32_t text_gap = 5;
+    bool hover = false;
+    size frame_size{0, 0};
+    int32_t arrangement = 0;
+    std::unique_ptr<ui::image> image;
+    // Owned by the application; read back at every paint and written on every toggle.
+    bool* bound = nullptr;
+
+private:
+    void on_created();
+    void toggle();
+    void use_caption_font(renderer& drawing) const;
+};
+
+}  // namespace pelsdk::ui
