@@ -9,7 +9,7 @@ namespace pelsdk::ui {
 
 // Stacks its children top to bottom or left to right, can stretch some of them to share the
 // free space, can size itself to its content and can follow its parent's size. Its handlers are
-// registered when it is created; children and spaces added before that are not laid out.
+// registered when `created` arrives; children added before that are not part of its layout.
 class flow_panel : public widget {
 public:
     flow_panel(flow_orientation direction, bool sizes_to_content, bool watches_child_sizes);
