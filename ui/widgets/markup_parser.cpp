@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <iterator>
+#include <string>
 
 #include "platform/text_encoding.h"
 
@@ -13,29 +14,27 @@ namespace pelsdk::ui {
 
 namespace {
 
-constexpr std::string_view kWhitespace = " \t\n\v\f\r";
+// Space, tab, line feed, vertical tab, form feed and carriage return.
+bool is_whitespace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-bool is_whitespace(char c) { return kWhitespace.find(c) != std::string_view::npos; }
+bool is_line_end(char c) { return c == '\r' || c == '\n'; }
+
+size_t skip_whitespace(std::string_view text, size_t from) {
+    while (from < text.size() && is_whitespace(text[from])) ++from;
+    return from;
+}
 
 // A tag as written (between '<' and '>') and the text written before it.
 struct markup_token {
     std::string_view tag;
-    std::string text;
+    std::string_view text;
 };
 
-std::string without_line_ends(std::string_view text) {
-    std::string kept;
-    kept.reserve(text.size());
-    for (char c : text) {
-        if (c != '\r' && c != '\n') kept += c;
-    }
-    return kept;
-}
-
-// Text after the last tag belongs to no token and is not shown. Text before the first tag is
-// shown, in the base style, as if a tag preceded it: nothing the author wrote is lost silently.
-std::vector<markup_token> tokenize(std::string_view markup) {
-    std::vector<markup_token> tokens;
+// Calls on_token for each tag in order. Text after the last tag belongs to no token and is not
+// shown. Text before the first tag is shown, in the base style, as if a tag preceded it: nothing
+// the author wrote is lost silently.
+template <typename OnToken>
+void for_each_token(std::string_view markup, OnToken on_token) {
     bool in_tag = false;
     size_t tag_start = 0;
     size_t text_start = 0;  // just past the previous tag's '>'
@@ -46,14 +45,13 @@ std::vector<markup_token> tokenize(std::string_view markup) {
             in_tag = true;
             tag_start = i + 1;
             pending = markup.substr(text_start, i - text_start);
-            if (pending.find_first_not_of(kWhitespace) == std::string_view::npos) pending = {};
+            if (std::all_of(pending.begin(), pending.end(), is_whitespace)) pending = {};
         } else if (markup[i] == '>' && in_tag) {
             in_tag = false;
-            tokens.push_back({markup.substr(tag_start, i - tag_start), without_line_ends(pending)});
+            on_token(markup_token{markup.substr(tag_start, i - tag_start), pending});
             text_start = i + 1;
         }
     }
-    return tokens;
 }
 
 enum class tag_kind { ignored, html, body, p, b, u, font, ul, li, i, br, a };
@@ -80,12 +78,15 @@ constexpr tag_form kTagForms[] = {
     {"a", tag_kind::a, true, true},
 };
 
-// Whitespace is dropped before comparing, so "<b >" is b and "<font size=...>" is font.
+// Whitespace is dropped before comparing, so "<b >" is b and "<font size=...>" is font. Six
+// characters tell every form apart: the longest exact form has five.
 tag_meaning classify(std::string_view tag) {
-    std::string bare;
-    std::copy_if(tag.begin(), tag.end(), std::back_inserter(bare),
-                 [](char c) { return !is_whitespace(c); });
-    const std::string_view name = bare;
+    char bare[6];
+    size_t length = 0;
+    for (size_t i = 0; i < tag.size() && length < std::size(bare); ++i) {
+        if (!is_whitespace(tag[i])) bare[length++] = tag[i];
+    }
+    const std::string_view name(bare, length);
     for (const tag_form& form : kTagForms) {
         if (form.any_ending ? name.starts_with(form.name) : name == form.name) {
             return {form.kind, false};
@@ -148,16 +149,18 @@ bool same_look(const text_run& a, const text_run& b) {
 // Writes the tokens into the visible text and its runs, with a stack of styles.
 class markup_writer {
 public:
-    explicit markup_writer(const text_run& base) : styles_{base} {}
+    markup_writer(const text_run& base, size_t expected_size) : styles_{base} {
+        out_.text.reserve(expected_size);
+    }
 
     void write(const markup_token& token) {
         const tag_meaning tag = classify(token.tag);
         const uint32_t start = units_;
-        if (bullet_pending_ && !token.text.empty()) {
+        if (bullet_pending_ && !std::all_of(token.text.begin(), token.text.end(), is_line_end)) {
             append("* ");
             bullet_pending_ = false;
         }
-        append(token.text);
+        append_text(token.text);
         apply_text_effect(tag);
         if (units_ > start) style_range(start);
         apply_style_change(tag, token.tag);
@@ -180,6 +183,14 @@ private:
             if (byte >= 0xF0) ++units_;           // beyond 16 bits: a surrogate pair
         }
         out_.text += piece;
+    }
+
+    // CR and LF never show: lines come from the tags.
+    void append_text(std::string_view text) {
+        if (std::none_of(text.begin(), text.end(), is_line_end)) return append(text);
+        std::string kept(text);
+        std::erase_if(kept, is_line_end);
+        append(kept);
     }
 
     void line_break() { append("\n"); }
@@ -243,18 +254,18 @@ private:
 std::string_view get_attribute(std::string_view tag, std::string_view name) {
     const size_t found = tag.find(name);
     if (found == std::string_view::npos) return {};
-    size_t at = tag.find_first_not_of(kWhitespace, found + name.size());
-    if (at == std::string_view::npos || tag[at] != '=') return {};
-    at = tag.find_first_not_of(kWhitespace, at + 1);
-    if (at == std::string_view::npos) return {};
+    size_t at = skip_whitespace(tag, found + name.size());
+    if (at == tag.size() || tag[at] != '=') return {};
+    at = skip_whitespace(tag, at + 1);
+    if (at == tag.size()) return {};
     const size_t end = tag.find(tag[at] == '"' ? '"' : ' ', at + 1);
     if (end == std::string_view::npos) return {};
     return tag.substr(at + 1, end - at - 1);
 }
 
 parsed_markup parse_markup(std::string_view markup, const text_run& base) {
-    markup_writer writer(base);
-    for (const markup_token& token : tokenize(markup)) writer.write(token);
+    markup_writer writer(base, markup.size());
+    for_each_token(markup, [&writer](const markup_token& token) { writer.write(token); });
     return writer.take();
 }
 
