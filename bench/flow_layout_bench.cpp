@@ -19,7 +19,6 @@ public:
         panel.window = win.get();
         win->root.add_child(&panel);
         panel.create({0, 0, 40, 1000});
-        event_hub::instance().fire(&panel, event_type::created);
         for (size_t i = 0; i < children.size(); ++i) {
             if (i % 25 == 0) panel.add_flexible_space();
             children[i].window = win.get();

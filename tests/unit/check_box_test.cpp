@@ -14,14 +14,7 @@ using namespace pelsdk::ui;
 using pelsdk::platform::color_f;
 using pelsdk::platform::rect_f;
 
-class CheckBoxTest : public WidgetTest {
-protected:
-    // As the application does: create, then announce it.
-    void Create(check_box& box, const rect& area) {
-        Add(box, area);
-        event_hub::instance().fire(&box, event_type::created);
-    }
-};
+using CheckBoxTest = WidgetTest;
 
 TEST_F(CheckBoxTest, ArrangementsPlaceBoxAndCaption) {
     // The default picture has frames of 14 x 14; "Tick" measures 23 x 14 and the gap is 5.
@@ -40,8 +33,8 @@ TEST_F(CheckBoxTest, ArrangementsPlaceBoxAndCaption) {
     // clang-format on
     check_box captioned, bare;
     captioned.caption = "Tick";
-    Create(captioned, {0, 0, 201, 31});
-    Create(bare, {0, 40, 201, 31});
+    Add(captioned, {0, 0, 201, 31});
+    Add(bare, {0, 40, 201, 31});
     // Created: arranged centred, then disabled until the application enables it.
     EXPECT_EQ(captioned.arrangement, 2);
     EXPECT_EQ(captioned.box_rect.x, 79);
@@ -80,7 +73,7 @@ TEST_F(CheckBoxTest, AnyReleaseTogglesAndAnnouncesTheChangeTwice) {
     check_box box;
     bool value = false;
     box.bound = &value;
-    Create(box, {20, 20, 100, 20});
+    Add(box, {20, 20, 100, 20});
     box.set_enabled(true);
     std::vector<std::vector<int64_t>> seen;  // fields, params, ticked and the bound value
     event_hub::instance().register_handler(
@@ -121,7 +114,7 @@ TEST_F(CheckBoxTest, PaintShowsTheBoundStateFocusAndAnOpaqueCaption) {
     box.style.set_value("checkbox_font_color", color{0.2f, 0.4f, 0.6f, 0.3f});
     bool value = false;
     box.bound = &value;
-    Create(box, {20, 20, 100, 20});
+    Add(box, {20, 20, 100, 20});
     box.arrange(0);
     value = true;
     struct Case {

@@ -25,15 +25,10 @@ constexpr auto kHorizontal = flow_orientation::horizontal;
 
 class FlowPanelTest : public WidgetTest {
 protected:
-    // Adds and creates the widget, then announces its creation as the window does for its root.
-    void Create(widget& made, widget& parent, const rect& area) {
-        Add(made, parent, area);
-        event_hub::instance().fire(&made, event_type::created);
-    }
     // A plain child of `length` along the panel's main axis and 10 across, 5 from the edge.
     widget& Child(flow_panel& panel, int32_t length) {
         owned.push_back(std::make_unique<widget>());
-        Create(*owned.back(), panel, Sized(panel.orientation, length));
+        Add(*owned.back(), panel, Sized(panel.orientation, length));
         return *owned.back();
     }
     static rect Sized(flow_orientation orientation, int32_t length) {
@@ -110,7 +105,7 @@ TEST_F(FlowPanelTest, StacksChildrenAndSharesTheFreeSpace) {
         const bool across = c.orientation == kHorizontal;
         flow_panel panel(c.orientation, false, false);
         panel.fill_cross = c.fill_cross;
-        Create(panel, win->root,
+        Add(panel, win->root,
                across ? rect{0, 0, c.panel_length, 40} : rect{0, 0, 40, c.panel_length});
         std::vector<widget*> widgets;
         std::vector<rect> starts;
@@ -125,7 +120,7 @@ TEST_F(FlowPanelTest, StacksChildrenAndSharesTheFreeSpace) {
                 owned.push_back(std::make_unique<flow_panel>(
                     across == other_way ? kVertical : kHorizontal, false, false));
                 static_cast<flow_panel&>(*owned.back()).fill_parent_cross = true;
-                Create(*owned.back(), panel, {});
+                Add(*owned.back(), panel, {});
                 if (part.kind == Part::hidden_stretching) owned.back()->set_shown(false);
                 widgets.push_back(owned.back().get());
             }
@@ -148,7 +143,7 @@ TEST_F(FlowPanelTest, StacksChildrenAndSharesTheFreeSpace) {
 TEST_F(FlowPanelTest, SizesToContentAndForgetsRemovedChildren) {
     flow_panel panel(kVertical, true, true);
     panel.min_size = {INT32_MIN, 50};
-    Create(panel, win->root, {10, 10, 40, 200});
+    Add(panel, win->root, {10, 10, 40, 200});
     EXPECT_EQ(panel.bounds.height, 50) << "an empty panel shrinks to its minimum when created";
     widget& first = Child(panel, 20);
     widget& second = Child(panel, 30);
@@ -199,7 +194,7 @@ TEST_F(FlowPanelTest, LaysOutAgainWhenAWatchedChildResizes) {
         owned.clear();
         const bool across = c.orientation == kHorizontal;
         flow_panel panel(c.orientation, true, c.watch);
-        Create(panel, win->root, {});
+        Add(panel, win->root, {});
         widget& first = Child(panel, 20);
         Child(panel, 30);
         // A main size no layout would give, to tell whether one ran.
@@ -249,7 +244,7 @@ TEST_F(FlowPanelTest, FollowsItsParentsSize) {
         panel.min_size = c.minimum;
         // The flexible space must be known before creation for the panel to fit at once.
         if (c.flexible) panel.add_flexible_space();
-        Create(panel, holder, {10, 20, 50, 30});
+        Add(panel, holder, {10, 20, 50, 30});
         EXPECT_EQ(panel.bounds, c.created);
         widget& child = Child(panel, 20);
         if (c.flexible) panel.add_flexible_space();
@@ -268,7 +263,7 @@ TEST_F(FlowPanelTest, PanelsPaintTheirBackgroundAndASolidBorder) {
     flow_panel flow(kVertical, false, false);
     Add(framed, {10, 20, 100, 50});
     Add(plain, {0, 100, 50, 50});
-    Create(flow, win->root, {200, 0, 60, 40});
+    Add(flow, win->root, {200, 0, 60, 40});
     framed.style.set_value("default_back_color", color{1, 0, 0, 1});
     framed.style.set_value("default_border_color", color{0, 0, 1, 1});
     host->invalidated.clear();

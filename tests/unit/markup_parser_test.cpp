@@ -23,8 +23,8 @@ std::string Rgba(const color& c) {
     std::string text;
     for (float value : {c.r, c.g, c.b, c.a}) {
         const long n = std::lround(value * 255.0f);
-        text += (text.empty() ? "" : ",") +
-                (static_cast<float>(n) / 255.0f == value ? std::to_string(n) : "?");
+        if (!text.empty()) text += ',';
+        text += static_cast<float>(n) / 255.0f == value ? std::to_string(n) : "?";
     }
     return text;
 }

@@ -134,6 +134,9 @@ void widget::create(const rect& area) {
         pass_shown(*this, parent_shown && shown);
     }
     created = true;
+    // Announced to the widget itself: panels, check boxes and link buttons finish their set-up
+    // on it, once they are in the tree with their bounds.
+    event_hub::instance().fire(this, event_type::created);
 }
 
 void widget::set_parent(widget* new_parent) {

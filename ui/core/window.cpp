@@ -64,7 +64,6 @@ void window::create(const std::string& title, const rect& client, uint16_t flags
     root.window = this;
     root.parent = nullptr;
     root.create({0, 0, client.width, client.height});
-    event_hub::instance().fire(&root, event_type::created);
     focused = &root;
     renderer_ = std::make_unique<ui::renderer>(*graphics_, host_->handle());
     event_hub::instance().fire(this, event_type::created);
