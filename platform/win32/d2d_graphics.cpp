@@ -6,6 +6,7 @@
 #include <wincodec.h>
 
 #include "platform/win32/com_ptr.h"
+#include "platform/win32/system_library.h"
 
 namespace pelsdk::platform {
 
@@ -357,20 +358,37 @@ private:
     com_ptr<IDWriteFactory> factory_;
 };
 
+// Direct2D and DirectWrite are not among the DLLs Windows always takes from System32, so they
+// are loaded from there by name instead of being imported; a missing DLL is a failed factory.
+using create_d2d_factory = HRESULT(WINAPI*)(D2D1_FACTORY_TYPE, REFIID,
+                                            const D2D1_FACTORY_OPTIONS*, void**);
+using create_dwrite_factory = HRESULT(WINAPI*)(DWRITE_FACTORY_TYPE, REFIID, IUnknown**);
+
+create_d2d_factory direct2d_factory_function() {
+    // Direct2D imports DirectWrite. Loaded from System32 first, that import finds it in memory
+    // instead of searching for it (Wine searches the program's folder for its DLLs' imports).
+    load_system_library(L"dwrite.dll");
+    return system_function<create_d2d_factory>(L"d2d1.dll", "D2D1CreateFactory");
+}
+
 std::unique_ptr<drawing_factory> make_drawing_factory(IWICBitmap* surface) {
+    static const create_d2d_factory create = direct2d_factory_function();
     const D2D1_FACTORY_OPTIONS options{D2D1_DEBUG_LEVEL_NONE};
     com_ptr<ID2D1Factory> factory;
-    if (FAILED(D2D1CreateFactory(D2D1_FACTORY_TYPE_SINGLE_THREADED, __uuidof(ID2D1Factory),
-                                 &options, factory.out_void()))) {
+    if (create == nullptr || FAILED(create(D2D1_FACTORY_TYPE_SINGLE_THREADED,
+                                           __uuidof(ID2D1Factory), &options,
+                                           factory.out_void()))) {
         return nullptr;
     }
     return std::make_unique<d2d_factory>(std::move(factory), surface);
 }
 
 std::unique_ptr<writing_factory> make_writing_factory() {
+    static const auto create =
+        system_function<create_dwrite_factory>(L"dwrite.dll", "DWriteCreateFactory");
     com_ptr<IDWriteFactory> factory;
-    if (FAILED(DWriteCreateFactory(DWRITE_FACTORY_TYPE_SHARED, __uuidof(IDWriteFactory),
-                                   reinterpret_cast<IUnknown**>(factory.out())))) {
+    if (create == nullptr || FAILED(create(DWRITE_FACTORY_TYPE_SHARED, __uuidof(IDWriteFactory),
+                                           reinterpret_cast<IUnknown**>(factory.out())))) {
         return nullptr;
     }
     return std::make_unique<dwrite_factory>(std::move(factory));

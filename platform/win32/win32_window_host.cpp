@@ -5,6 +5,7 @@
 
 #include <cwchar>
 
+#include "platform/win32/system_library.h"
 #include "ui/core/event_info.h"
 
 namespace pelsdk::platform {
@@ -37,6 +38,24 @@ const dpi_functions& dpi() {
             look_up<dpi_functions::for_window>(user, "GetDpiForWindow"),
             look_up<dpi_functions::contexts_equal>(user, "AreDpiAwarenessContextsEqual")};
     }();
+    return functions;
+}
+
+// The session notifications, from System32 only (WTSAPI32 is not a DLL Windows always takes from
+// there). Without them the window simply hears of no lock or unlock.
+struct session_functions {
+    using register_window = BOOL(WINAPI*)(HWND, DWORD);
+    using unregister_window = BOOL(WINAPI*)(HWND);
+    register_window register_notification;
+    unregister_window unregister_notification;
+};
+
+const session_functions& session() {
+    static const session_functions functions{
+        system_function<session_functions::register_window>(L"wtsapi32.dll",
+                                                            "WTSRegisterSessionNotification"),
+        system_function<session_functions::unregister_window>(L"wtsapi32.dll",
+                                                              "WTSUnRegisterSessionNotification")};
     return functions;
 }
 
@@ -142,7 +161,9 @@ void win32_window_host::create(const int_rect& client_dips, uint16_t flags, wind
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    WTSRegisterSessionNotification(hwnd_, NOTIFY_FOR_THIS_SESSION);
+    if (session().register_notification) {
+        session().register_notification(hwnd_, NOTIFY_FOR_THIS_SESSION);
+    }
     record_frame();
     background_brush_ = CreateSolidBrush(0xFF00FF);
 }
@@ -327,7 +348,7 @@ void win32_window_host::destroy() {
     if (hwnd_ == nullptr) return;
     enable_owner();
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    WTSUnRegisterSessionNotification(hwnd_);
+    if (session().unregister_notification) session().unregister_notification(hwnd_);
     DestroyWindow(hwnd_);
     DeleteObject(background_brush_);
     hwnd_ = nullptr;
@@ -435,12 +456,14 @@ LRESULT win32_window_host::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_LBUTTONDOWN:
         case WM_MBUTTONDOWN:
         case WM_RBUTTONDOWN:
-            event(event_type::mouse_down, message == WM_LBUTTONDOWN ? 0 : message == WM_MBUTTONDOWN ? 1 : 2);
+            event(event_type::mouse_down,
+                  message == WM_LBUTTONDOWN ? 0 : message == WM_MBUTTONDOWN ? 1 : 2);
             return 0;
         case WM_LBUTTONUP:
         case WM_MBUTTONUP:
         case WM_RBUTTONUP:
-            event(event_type::mouse_up, message == WM_LBUTTONUP ? 0 : message == WM_MBUTTONUP ? 1 : 2);
+            event(event_type::mouse_up,
+                  message == WM_LBUTTONUP ? 0 : message == WM_MBUTTONUP ? 1 : 2);
             return 0;
         case WM_LBUTTONDBLCLK:
         case WM_MBUTTONDBLCLK:
@@ -457,7 +480,8 @@ LRESULT win32_window_host::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_XBUTTONUP: {
             const WORD button = GET_XBUTTON_WPARAM(wparam);
             if (button == XBUTTON1 || button == XBUTTON2) {
-                event(message == WM_XBUTTONDOWN ? event_type::mouse_down : event_type::mouse_up, button == XBUTTON1 ? 3 : 4);
+                event(message == WM_XBUTTONDOWN ? event_type::mouse_down : event_type::mouse_up,
+                      button == XBUTTON1 ? 3 : 4);
             }
             return 0;
         }

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <windows.h>
+
+namespace pelsdk::platform {
+
+// A DLL loaded from System32 only: never from the program's own folder, where a download may
+// have planted a DLL of the same name. Null when System32 has no such DLL.
+HMODULE load_system_library(const wchar_t* name);
+
+// A function of a System32 DLL; null when the DLL or the function is missing.
+template <typename Function>
+Function system_function(const wchar_t* library, const char* name) {
+    HMODULE module = load_system_library(library);
+    if (module == nullptr) return nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+}  // namespace pelsdk::platform
