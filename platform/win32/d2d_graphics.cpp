@@ -6,6 +6,7 @@
 #include <wincodec.h>
 
 #include "platform/win32/com_ptr.h"
+#include "platform/win32/dwrite_cluster_boxes.h"
 #include "platform/win32/system_library.h"
 
 namespace pelsdk::platform {
@@ -111,7 +112,9 @@ public:
     // Asked twice: once for the count, then with room for that many boxes.
     std::vector<hit_test_box> hit_test_range(text_range range) override {
         UINT32 count = 0;
-        layout_->HitTestTextRange(range.start, range.length, 0, 0, nullptr, 0, &count);
+        const HRESULT asked =
+            layout_->HitTestTextRange(range.start, range.length, 0, 0, nullptr, 0, &count);
+        if (asked == E_NOTIMPL) return cluster_boxes(*layout_.get(), range);
         std::vector<DWRITE_HIT_TEST_METRICS> found(count);
         if (count == 0 || FAILED(layout_->HitTestTextRange(range.start, range.length, 0, 0,
                                                             found.data(), count, &count))) {

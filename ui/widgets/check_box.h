@@ -13,8 +13,7 @@ class renderer;
 // A two-state box drawn from a picture with a frame per state, beside its caption. Any mouse
 // button released on it flips the state, mirrored into `bound` when set, and fires
 // `value_changed` before (fields 0, 0) and after (fields 2, 0) the change. It has no keyboard
-// behaviour. The application fires `created` after creating it; the box then starts disabled
-// until the application enables it.
+// behaviour. Once created it stays disabled until the application enables it.
 class check_box : public widget {
 public:
     check_box();
