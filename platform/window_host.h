@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The native side of one toolkit window: the Win32 window with its window procedure, or the
 // scripted stand-in of the tests. The window procedure turns messages into calls on
@@ -60,6 +61,11 @@ public:
     virtual bool on_mouse_move(uint32_t dpi) = 0;
     // The pointer is inside and leave tracking is armed: the widgets own the cursor.
     virtual bool is_tracking() const = 0;
+    // Files dragged over the window: true when the widget under the pointer, or else the
+    // window, takes dropped files.
+    virtual bool on_file_drag_over() = 0;
+    // Files dropped on the window (folders already left out).
+    virtual void on_files_dropped(std::vector<std::wstring>& paths) = 0;
 };
 
 class window_host {
@@ -94,7 +100,10 @@ public:
     virtual int_point cursor_position() const = 0;
     virtual int_point screen_cursor_position() const = 0;
     virtual void set_cursor(cursor_shape shape) = 0;
+    // The modifier keys as the keyboard state has them now: either Shift, either Ctrl, right Alt.
     virtual bool shift_down() const = 0;
+    virtual bool ctrl_down() const = 0;
+    virtual bool right_alt_down() const = 0;
     // A high-resolution clock.
     virtual double milliseconds() const = 0;
 

@@ -38,6 +38,8 @@ public:
     int_point screen_cursor_position() const override;
     void set_cursor(cursor_shape shape) override { cursor = shape; }
     bool shift_down() const override { return shift; }
+    bool ctrl_down() const override { return ctrl; }
+    bool right_alt_down() const override { return right_alt; }
     double milliseconds() const override { return clock_ms; }
     void disable_owner() override;
     void enable_owner() override;
@@ -61,6 +63,8 @@ public:
     bool focus = true;
     bool captured = false;
     bool shift = false;
+    bool ctrl = false;
+    bool right_alt = false;
     bool destroyed = false;
     int_point pointer{0, 0};  // in client pixels; on the screen it is offset by the client's position
     cursor_shape cursor = cursor_shape::arrow;

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 #include <wtsapi32.h>
 
+#include <algorithm>
 #include <cwchar>
 
 #include "platform/win32/system_library.h"
@@ -164,6 +165,7 @@ void win32_window_host::create(const int_rect& client_dips, uint16_t flags, wind
     if (session().register_notification) {
         session().register_notification(hwnd_, NOTIFY_FOR_THIS_SESSION);
     }
+    drop_target_.register_for(hwnd_, events);
     record_frame();
     background_brush_ = CreateSolidBrush(0xFF00FF);
 }
@@ -223,6 +225,12 @@ void win32_window_host::set_cursor(cursor_shape shape) {
 bool win32_window_host::shift_down() const {
     return GetKeyState(VK_LSHIFT) < 0 || GetKeyState(VK_RSHIFT) < 0;
 }
+
+bool win32_window_host::ctrl_down() const {
+    return GetKeyState(VK_LCONTROL) < 0 || GetKeyState(VK_RCONTROL) < 0;
+}
+
+bool win32_window_host::right_alt_down() const { return GetKeyState(VK_RMENU) < 0; }
 
 double win32_window_host::milliseconds() const {
     LARGE_INTEGER count{}, frequency{};
@@ -291,7 +299,6 @@ void win32_window_host::center() {
 void win32_window_host::resize(const int_rect& client_dips) {
     const RECT insets = frame_insets();
     pending_position_ = {client_dips.x, client_dips.y};
-    pending_ = true;
     maximized_ = false;
     dpi_changed_ = false;
     SetWindowPos(hwnd_, nullptr, client_dips.x, client_dips.y,
@@ -303,7 +310,6 @@ void win32_window_host::resize(const int_rect& client_dips) {
         SetWindowPos(hwnd_, nullptr, 0, 0, scale(client_dips.width, dpi_x_),
                      scale(client_dips.height, dpi_y_), SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     }
-    pending_ = false;
     pending_position_ = {0, 0};
 }
 
@@ -333,7 +339,12 @@ int_rect win32_window_host::frame_rect() const {
             MulDiv(client.bottom, 96, static_cast<int>(dpi_y_))};
 }
 
-void win32_window_host::record_frame() { frame_ = frame_rect(); }
+// The size the window returns to after a maximise: never below the minimum.
+void win32_window_host::record_frame() {
+    frame_ = frame_rect();
+    frame_.width = std::max(frame_.width, min_size_.x);
+    frame_.height = std::max(frame_.height, min_size_.y);
+}
 
 void win32_window_host::track_mouse_leave() {
     TRACKMOUSEEVENT track{};
@@ -346,6 +357,7 @@ void win32_window_host::track_mouse_leave() {
 
 void win32_window_host::destroy() {
     if (hwnd_ == nullptr) return;
+    drop_target_.revoke();
     enable_owner();
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     if (session().unregister_notification) session().unregister_notification(hwnd_);
@@ -358,8 +370,10 @@ void win32_window_host::on_dpi_changed(WPARAM wparam, const RECT& suggested) {
     dpi_x_ = LOWORD(wparam);
     dpi_y_ = HIWORD(wparam);
     dpi_changed_ = true;
-    const int x = pending_ ? pending_position_.x : suggested.left;
-    const int y = pending_ ? pending_position_.y : suggested.top;
+    // A resize to (0, 0) leaves the position to the system, like no resize at all.
+    const bool pending = pending_position_ != int_point{0, 0};
+    const int x = pending ? pending_position_.x : suggested.left;
+    const int y = pending ? pending_position_.y : suggested.top;
     SetWindowPos(hwnd_, nullptr, x, y, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     RECT client{};
@@ -415,8 +429,9 @@ LRESULT win32_window_host::handle(UINT message, WPARAM wparam, LPARAM lparam) {
             events_->on_close_request();
             return 1;
         case WM_SETCURSOR:
-            if (events_->is_tracking()) return 0;
-            return DefWindowProcW(hwnd_, message, wparam, lparam);
+            // While the pointer is tracked the widgets own the cursor.
+            if (!events_->is_tracking()) DefWindowProcW(hwnd_, message, wparam, lparam);
+            return 0;
         case WM_GETMINMAXINFO: {
             auto* limits = reinterpret_cast<MINMAXINFO*>(lparam);
             const RECT insets = frame_insets();

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/win32/native_drop_target.h"
 #include "platform/window_host.h"
 
 namespace pelsdk::platform {
@@ -39,6 +40,8 @@ public:
     int_point screen_cursor_position() const override;
     void set_cursor(cursor_shape shape) override;
     bool shift_down() const override;
+    bool ctrl_down() const override;
+    bool right_alt_down() const override;
     double milliseconds() const override;
     void disable_owner() override;
     void enable_owner() override;
@@ -59,6 +62,8 @@ private:
     HWND owner_window() const;
     void record_frame();
 
+    // Initialises OLE for the window before anything else, and goes last.
+    ui::native_drop_target drop_target_;
     HWND hwnd_ = nullptr;
     HBRUSH background_brush_ = nullptr;
     window_events* events_ = nullptr;
@@ -67,8 +72,7 @@ private:
     uint32_t dpi_x_ = 96, dpi_y_ = 96;
     bool maximized_ = false;
     bool dpi_changed_ = false;
-    int_point pending_position_{0, 0};
-    bool pending_ = false;
+    int_point pending_position_{0, 0};  // (0, 0): none
     int_rect frame_{100, 100, 1024, 768};
     int_point min_size_{0, 0};
     int_point max_size_{100000, 100000};

@@ -4,6 +4,7 @@
 
 #include "platform/headless/recording_graphics.h"
 #include "platform/headless/recording_shell.h"
+#include "platform/headless/scripted_services.h"
 #include "platform/headless/scripted_window_host.h"
 #include "ui/core/window.h"
 #ifdef _WIN32
@@ -13,7 +14,8 @@
 #endif
 
 // Toolkit windows of the tests: scripted native windows drawing into one recording backend,
-// real picture decoding, and a shell that records the links it is asked to open.
+// real picture decoding, a shell that records the links it is asked to open, and scripted menus,
+// clipboard and folder dialog.
 inline pelsdk::platform::recording_graphics& RecordingGraphics() {
     static pelsdk::platform::recording_graphics graphics;
     return graphics;
@@ -24,6 +26,21 @@ inline pelsdk::platform::recording_shell& RecordingShell() {
     return shell;
 }
 
+inline pelsdk::platform::scripted_menus& ScriptedMenus() {
+    static pelsdk::platform::scripted_menus menus;
+    return menus;
+}
+
+inline pelsdk::platform::recording_clipboard& RecordingClipboard() {
+    static pelsdk::platform::recording_clipboard clipboard;
+    return clipboard;
+}
+
+inline pelsdk::platform::scripted_folder_dialog& ScriptedFolders() {
+    static pelsdk::platform::scripted_folder_dialog folders;
+    return folders;
+}
+
 inline void UseScriptedWindows() {
 #ifdef _WIN32
     static pelsdk::platform::wic_imaging imaging;
@@ -32,5 +49,6 @@ inline void UseScriptedWindows() {
 #endif
     pelsdk::ui::use_window_platform(
         {[] { return std::make_unique<pelsdk::platform::scripted_window_host>(); },
-         &RecordingGraphics(), &imaging, &RecordingShell()});
+         &RecordingGraphics(), &imaging, &RecordingShell(), &ScriptedMenus(),
+         &RecordingClipboard(), &ScriptedFolders()});
 }

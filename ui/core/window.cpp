@@ -361,6 +361,41 @@ void window::route_wheel(uint64_t p1, uint64_t p2) {
     hub.fire(this, event_type::mouse_wheel, 2, 1, p1, p2);
 }
 
+// param2: 1 the drag is over the window, 2 it left the widget it was over, 0 the files dropped.
+void window::route_file_drop(uint64_t p1, uint64_t p2) {
+    event_hub& hub = event_hub::instance();
+    widget* hit = hit_test(pointer_in_window());
+    if (p2 == 1 && hit != drop_target) {
+        if (hit != nullptr && hit->is_enabled()) {
+            if (drop_target != nullptr) hub.fire(drop_target, event_type::file_drop, 2, 1, 0, 2);
+            hub.fire(hit, event_type::file_drop, 2, 1, 0, 1);
+            drop_target = hit;
+        }
+    } else if (p2 == 2 && hit != drop_target) {
+        if (drop_target != nullptr && drop_target->is_enabled()) {
+            hub.fire(drop_target, event_type::file_drop, 2, 1, 0, 2);
+            drop_target = nullptr;
+        }
+    } else if (p2 == 0 && hit != nullptr && hit->is_enabled()) {
+        hub.fire(hit, event_type::file_drop, 2, 1, p1, 0);
+    }
+    hub.fire(this, event_type::file_drop, 2, 1, p1, 0);
+}
+
+bool window::on_file_drag_over() {
+    event_hub& hub = event_hub::instance();
+    const widget* hit = hit_test(pointer_in_window());
+    const bool taken = (hit != nullptr && hit->is_enabled() &&
+                        hub.has_handler(hit, event_type::file_drop)) ||
+                       hub.has_handler(this, event_type::file_drop);
+    dispatch(event_type::file_drop, 0, taken ? 1 : 2);
+    return taken;
+}
+
+void window::on_files_dropped(std::vector<std::wstring>& paths) {
+    dispatch(event_type::file_drop, event_param(&paths), 0);
+}
+
 void window::move_focus_by_tab() {
     if (focused == nullptr) focused = &root;
     if (widgets.empty()) return;
@@ -408,6 +443,9 @@ void window::dispatch(event_type type, uint64_t p1, uint64_t p2) {
             return;
         case event_type::mouse_wheel:
             route_wheel(p1, p2);
+            return;
+        case event_type::file_drop:
+            route_file_drop(p1, p2);
             return;
         case event_type::char_input:
             if (tab_navigation && p1 == 9) {
@@ -489,6 +527,7 @@ void window::forget_widget(widget& gone) {
     }
     if (focused == &gone) focused = nullptr;
     if (wheel_widget_ == &gone) wheel_widget_ = nullptr;
+    if (drop_target == &gone) drop_target = nullptr;
     tooltips_.forget(&gone);
     if (capture() == &gone) release_capture();
     // A timer of a widget that is gone would fire at whatever reuses its address.

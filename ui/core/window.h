@@ -7,7 +7,10 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/clipboard.h"
+#include "platform/folder_dialog.h"
 #include "platform/image_decoder.h"
+#include "platform/native_menu.h"
 #include "platform/render_backend.h"
 #include "platform/shell.h"
 #include "platform/window_host.h"
@@ -17,13 +20,16 @@
 
 namespace pelsdk::ui {
 
-// What toolkit windows and widgets are made on: the Win32 window, Direct2D, WIC and the shell,
-// or the headless stand-ins.
+// What toolkit windows and widgets are made on: the Win32 window, Direct2D, WIC, the shell and
+// the native services, or the headless stand-ins.
 struct window_platform {
     std::function<std::unique_ptr<platform::window_host>()> make_host;
     platform::graphics_system* graphics = nullptr;
     platform::imaging_system* imaging = nullptr;
     platform::shell* shell = nullptr;
+    platform::menu_system* menus = nullptr;
+    platform::clipboard* clipboard = nullptr;
+    platform::folder_dialog* folders = nullptr;
 };
 // Set once at start, before the first window is constructed.
 void use_window_platform(window_platform chosen);
@@ -43,6 +49,7 @@ private:
     void route_button(event_type type, uint64_t p1, uint64_t p2);
     void route_move(uint64_t p1, uint64_t p2);
     void route_wheel(uint64_t p1, uint64_t p2);
+    void route_file_drop(uint64_t p1, uint64_t p2);
     void move_focus_by_tab();
     void lay_out_root(const size& client_dips);
     widget* nearest_enabled(widget* from) const;
@@ -107,6 +114,8 @@ public:
                         uint32_t pixel_height) override;
     bool on_mouse_move(uint32_t dpi) override;
     bool is_tracking() const override { return tracking_; }
+    bool on_file_drag_over() override;
+    void on_files_dropped(std::vector<std::wstring>& paths) override;
 
     platform::window_host& host() { return *host_; }
     // The tooltip window, created with the first tooltip registration; null before.
@@ -121,6 +130,7 @@ public:
     window* owner = nullptr;
     widget* focused = nullptr;
     widget* hovered = nullptr;
+    widget* drop_target = nullptr;  // the widget under a file drag
     std::vector<widget*> widgets;  // created widgets, in creation order: also the Tab order
     int32_t modal_result = 0;
     bool created = false;

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/widget_scene.h"
+#include "ui/core/clipboard_text.h"
+#include "ui/core/folder_picker.h"
+#include "ui/core/pel_exception.h"
+#include "ui/core/popup_menu.h"
+
+namespace {
+
+using namespace pelsdk::ui;
+using pelsdk::platform::folder_choice;
+using outcome = folder_choice::outcome;
+
+class NativeServicesTest : public WidgetTest {
+protected:
+    // Records every file_drop an object receives as "name:param2" (and the paths, when given).
+    void Watch(event_object& object, const std::string& name) {
+        event_hub::instance().register_handler(&object, &object, event_type::file_drop,
+                                               [this, name](const event_info& e) {
+            std::string entry = name;
+            entry += ':';
+            entry += std::to_string(e.param2);
+            if (e.param1 != 0) {
+                for (const auto& path : *event_param_as<std::vector<std::wstring>>(e.param1)) {
+                    entry += ' ';
+                    entry.append(path.begin(), path.end());
+                }
+            }
+            heard.push_back(entry);
+        });
+    }
+    std::vector<std::string> Take() { return std::exchange(heard, {}); }
+
+    std::vector<std::string> heard;
+};
+
+TEST_F(NativeServicesTest, FileDragsAndDropsReachTheWidgetUnderThePointer) {
+    widget target, other, disabled, plain;
+    Add(target, {0, 0, 100, 100});
+    Add(other, {100, 0, 100, 100});
+    Add(disabled, {200, 0, 100, 100});
+    Add(plain, {300, 0, 100, 100});
+    disabled.set_enabled(false);
+    Watch(target, "target");
+    Watch(other, "other");
+    Watch(disabled, "disabled");
+
+    struct Step {
+        int32_t x;
+        const char* action;  // "over" or "drop"
+        bool taken;          // what the drag-over answers
+        std::vector<std::string> heard;
+    };
+    const Step steps[] = {
+        {50, "over", true, {"target:1"}},
+        {60, "over", true, {}},  // still over the same widget: nothing new
+        {150, "over", true, {"target:2", "other:1"}},
+        // A disabled widget takes nothing and is not entered: the drag has left the last one.
+        {250, "over", false, {"other:2"}},
+        {350, "over", false, {}},
+        {50, "drop", true, {"target:0 C:\\a.txt"}},
+        {250, "drop", true, {}},
+    };
+    for (const Step& step : steps) {
+        MoveTo(step.x, 50);
+        if (std::string(step.action) == "over") {
+            EXPECT_EQ(win->on_file_drag_over(), step.taken) << step.x;
+        } else {
+            std::vector<std::wstring> paths{L"C:\\a.txt"};
+            win->on_files_dropped(paths);
+        }
+        EXPECT_EQ(Take(), step.heard) << step.action << " at " << step.x;
+    }
+
+    // The window hears every drag and drop, with param2 0; then it takes drops everywhere.
+    Watch(*win, "window");
+    MoveTo(350, 50);
+    EXPECT_TRUE(win->on_file_drag_over());
+    EXPECT_EQ(Take(), (std::vector<std::string>{"window:0"}));
+}
+
+TEST_F(NativeServicesTest, FolderPickerAnswersOrThrowsItsMessage) {
+    struct Case {
+        outcome result;
+        std::wstring path;
+        std::wstring returned;
+        const char* thrown;
+    };
+    const Case cases[] = {
+        {outcome::chosen, L"C:/Program Files/Adobe\\Plug-ins", L"C:\\Program Files\\Adobe\\Plug-ins", nullptr},
+        {outcome::cancelled, L"", L"", nullptr},
+        {outcome::not_created, L"", L"", "unable to create the folder \"select\" dialog box"},
+        {outcome::not_set_up, L"", L"", "unable to setup the folder \"select\" dialog box"},
+        {outcome::not_shown, L"", L"", "unable to display the folder \"select\" dialog box"},
+        {outcome::no_selection, L"", L"",
+         "unable to retrieve the selection from the folder \"select\" dialog box"},
+        {outcome::no_path, L"", L"", "unable to retrieve a result from the folder \"select\" dialog box"},
+    };
+    for (const Case& c : cases) {
+        ScriptedFolders().answer = {c.result, c.path};
+        if (c.thrown == nullptr) {
+            EXPECT_EQ(select_folder(win.get(), "Custom Folder", L"D:\\Old"), c.returned);
+        } else {
+            try {
+                select_folder(win.get(), "Custom Folder", L"D:\\Old");
+                ADD_FAILURE() << "no exception for " << c.thrown;
+            } catch (const pel_exception& e) {
+                EXPECT_STREQ(e.what(), c.thrown);
+            }
+        }
+    }
+    const auto& asked = ScriptedFolders().asked.back();
+    EXPECT_EQ(asked.owner, &win->host());
+    EXPECT_EQ(asked.title, u"Custom Folder");
+    EXPECT_EQ(asked.initial, L"D:\\Old");
+    ScriptedFolders().answer = {outcome::cancelled, L""};
+    select_folder(nullptr, "Dossier \xc3\xa9", L"");
+    EXPECT_EQ(ScriptedFolders().asked.back().owner, nullptr);
+    EXPECT_EQ(ScriptedFolders().asked.back().title, u"Dossier \u00e9");
+}
+
+TEST_F(NativeServicesTest, MenusShowAtThePointerAndTheClipboardTakesUnicode) {
+    popup_menu menu;
+    menu.add_item(2, -1, "Copy");
+    menu.add_item(5, 2, "As text");
+    host->client.x = 300;
+    host->client.y = 200;
+    MoveTo(10, 20);
+    ScriptedMenus().answer = 2;
+    EXPECT_EQ(menu.show_at_pointer(*win), 2u);
+    EXPECT_EQ(ScriptedMenus().shown_at.back(), (pelsdk::platform::int_point{310, 220}));
+    using item = pelsdk::platform::scripted_menus::item;
+    EXPECT_EQ(ScriptedMenus().last_items, (std::vector<item>{{2, -1, "Copy"}, {5, 2, "As text"}}));
+    ScriptedMenus().answer = 0;
+    EXPECT_EQ(menu.show_at_pointer(*win), 0u);
+
+    RecordingClipboard().contents.clear();
+    EXPECT_TRUE(copy_to_clipboard("Quintrel \xc3\xa9 \xf0\x9f\x99\x82"));
+    EXPECT_EQ(RecordingClipboard().contents.back(), u"Quintrel \u00e9 \U0001F642");
+    RecordingClipboard().locked = true;
+    EXPECT_FALSE(copy_to_clipboard("again"));
+    RecordingClipboard().locked = false;
+    EXPECT_EQ(RecordingClipboard().contents.size(), 1u);
+}
+
+}  // namespace
