@@ -53,6 +53,8 @@ public:
     void track_mouse_leave() override;
     void destroy() override;
 
+    ui::native_drop_target& drop_target() { return drop_target_; }
+
 private:
     static const wchar_t* registered_class();
     static LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
