@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "installer/entry_point.h"
+#include "installer/ui/entry_point.h"
 #include "platform/win32/d2d_graphics.h"
 #include "platform/win32/win32_services.h"
 #include "platform/win32/wic_imaging.h"

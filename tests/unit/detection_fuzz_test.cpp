@@ -4,10 +4,10 @@
 
 #include <random>
 
-#include "installer/path_helpers.h"
-#include "installer/thread_work_data.h"
-#include "installer/version_list.h"
-#include "installer/version_name.h"
+#include "installer/engine/path_helpers.h"
+#include "installer/engine/thread_work_data.h"
+#include "installer/engine/version_list.h"
+#include "installer/engine/version_name.h"
 #include "platform/headless/memory_registry.h"
 #include "tests/support/headless_scene.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "installer/entry_point.h"
-#include "installer/installer_ui.h"
+#include "installer/ui/entry_point.h"
+#include "installer/ui/installer_ui.h"
 #include "tests/support/headless_scene.h"
 #include "tests/support/scripted_windows.h"
 

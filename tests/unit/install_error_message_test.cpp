@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "installer/install_error_message.h"
+#include "installer/engine/install_error_message.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "installer/install_status.h"
-#include "installer/install_worker.h"
+#include "installer/engine/install_status.h"
+#include "installer/engine/install_worker.h"
 #include "tests/support/headless_scene.h"
 
 namespace {

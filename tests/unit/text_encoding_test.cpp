@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "installer/path_helpers.h"
+#include "installer/engine/path_helpers.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "installer/thread_work_data.h"
-#include "installer/version_list.h"
+#include "installer/engine/thread_work_data.h"
+#include "installer/engine/version_list.h"
 #include "tests/support/headless_scene.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "installer/version_name.h"
+#include "installer/engine/version_name.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <thread>
 
-#include "installer/install_status.h"
-#include "installer/install_worker.h"
+#include "installer/engine/install_status.h"
+#include "installer/engine/install_worker.h"
 #include "tests/support/headless_scene.h"
 
 namespace {

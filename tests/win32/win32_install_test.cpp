@@ -7,9 +7,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "installer/install_status.h"
-#include "installer/install_worker.h"
-#include "installer/path_helpers.h"
+#include "installer/engine/install_status.h"
+#include "installer/engine/install_worker.h"
+#include "installer/engine/path_helpers.h"
 #include "platform/win32/win32_services.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include "installer/thread_work_data.h"
-#include "installer/version_list.h"
+#include "installer/engine/thread_work_data.h"
+#include "installer/engine/version_list.h"
 #include "platform/win32/win32_services.h"
 
 namespace {

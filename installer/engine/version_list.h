@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "installer/thread_work_data.h"
+#include "installer/engine/thread_work_data.h"
 
 // One row of the installer's version list.
 struct VersionEntry {

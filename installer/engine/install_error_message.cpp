@@ -1,4 +1,4 @@
-#include "installer/install_error_message.h"
+#include "installer/engine/install_error_message.h"
 
 #include <initializer_list>
 

@@ -1,6 +1,6 @@
-#include "installer/entry_point.h"
+#include "installer/ui/entry_point.h"
 
-#include "installer/installer_ui.h"
+#include "installer/ui/installer_ui.h"
 
 int InstallerMain(const std::wstring& commandLine, pelsdk::platform::services& os) {
     if (commandLine.find(L"/UAC") != std::wstring::npos) {

@@ -1,7 +1,7 @@
-#include "installer/install_worker.h"
+#include "installer/engine/install_worker.h"
 
-#include "installer/install_status.h"
-#include "installer/path_helpers.h"
+#include "installer/engine/install_status.h"
+#include "installer/engine/path_helpers.h"
 
 namespace {
 

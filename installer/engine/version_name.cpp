@@ -1,8 +1,8 @@
-#include "installer/version_name.h"
+#include "installer/engine/version_name.h"
 
 #include <algorithm>
 
-#include "installer/path_helpers.h"
+#include "installer/engine/path_helpers.h"
 
 namespace {
 

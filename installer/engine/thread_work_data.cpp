@@ -1,9 +1,9 @@
-#include "installer/thread_work_data.h"
+#include "installer/engine/thread_work_data.h"
 
 #include <string_view>
 
-#include "installer/path_helpers.h"
-#include "installer/version_name.h"
+#include "installer/engine/path_helpers.h"
+#include "installer/engine/version_name.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "installer/path_helpers.h"
+#include "installer/engine/path_helpers.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "installer/version_list.h"
+#include "installer/engine/version_list.h"
 
-#include "installer/path_helpers.h"
+#include "installer/engine/path_helpers.h"
 
 std::vector<VersionEntry> BuildVersionList(ThreadWorkData& data) {
     const std::vector<std::wstring> folders = data.DetectVersions();

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "installer/thread_work_data.h"
+#include "installer/engine/thread_work_data.h"
 
 inline constexpr uint16_t kPluginResourceId = 400;
 

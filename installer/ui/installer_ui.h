@@ -4,8 +4,8 @@
 #include <thread>
 #include <vector>
 
-#include "installer/thread_work_data.h"
-#include "installer/version_list.h"
+#include "installer/engine/thread_work_data.h"
+#include "installer/engine/version_list.h"
 #include "ui/core/window.h"
 
 // The client area of the installer window, in dips; the position gives way to centring.

@@ -1,4 +1,4 @@
-#include "installer/installer_ui.h"
+#include "installer/ui/installer_ui.h"
 
 InstallerUI::InstallerUI(pelsdk::platform::services& os) : workData(os) {
     create("Velkor Plug-in for After Effects Installer", kInstallerWindowRect, 0);
