@@ -9,6 +9,8 @@
 // window_events; the toolkit window calls window_host for everything it asks of the system.
 namespace pelsdk::platform {
 
+class input_method;
+
 struct int_rect {
     int32_t x, y, width, height;
     friend bool operator==(const int_rect&, const int_rect&) = default;
@@ -36,6 +38,15 @@ enum class cursor_shape : uint32_t {
     arrow, cross, size_we, size_ns, size_nwse, ibeam, hand, size_nwse_2, size_nesw
 };
 
+// The input method's messages, as the window procedure passes them on.
+enum class ime_message {
+    start_composition,     // WM_IME_STARTCOMPOSITION
+    composition,           // WM_IME_COMPOSITION, with its lParam
+    end_composition,       // WM_IME_ENDCOMPOSITION
+    input_language_changed,  // WM_INPUTLANGCHANGE
+    key_down,              // every WM_KEYDOWN of the message loop, before translation
+};
+
 // What the window procedure produces, in toolkit terms. Event numbers are the toolkit's
 // event types; pointers in p1 and p2 live for the duration of the call.
 class window_events {
@@ -61,6 +72,7 @@ public:
     virtual bool on_mouse_move(uint32_t dpi) = 0;
     // The pointer is inside and leave tracking is armed: the widgets own the cursor.
     virtual bool is_tracking() const = 0;
+    virtual void on_ime_message(ime_message message, uint32_t lparam) = 0;
     // Files dragged over the window: true when the widget under the pointer, or else the
     // window, takes dropped files.
     virtual bool on_file_drag_over() = 0;
@@ -77,6 +89,8 @@ public:
     virtual void create(const int_rect& client_dips, uint16_t flags, window_host* owner,
                         window_events& events) = 0;
     virtual void* handle() const = 0;
+    // The window's input method; made with the native window.
+    virtual platform::input_method& input_method() = 0;
     virtual uint32_t dpi_x() const = 0;
     virtual uint32_t dpi_y() const = 0;
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/scripted_input_method.h"
 #include "platform/window_host.h"
 
 namespace pelsdk::platform {
@@ -18,6 +19,7 @@ public:
     void create(const int_rect& client_dips, uint16_t flags, window_host* owner,
                 window_events& events) override;
     void* handle() const override { return const_cast<scripted_window_host*>(this); }
+    platform::input_method& input_method() override { return ime; }
     uint32_t dpi_x() const override { return dpi; }
     uint32_t dpi_y() const override { return dpi; }
     void set_title(const std::string& utf8) override { title = utf8; }
@@ -66,6 +68,7 @@ public:
     bool ctrl = false;
     bool right_alt = false;
     bool destroyed = false;
+    scripted_input_method ime;
     int_point pointer{0, 0};  // in client pixels; on the screen it is offset by the client's position
     cursor_shape cursor = cursor_shape::arrow;
     bool activated = false;  // shown with activation

@@ -161,6 +161,7 @@ void win32_window_host::create(const int_rect& client_dips, uint16_t flags, wind
                      scale(client_dips.width, window_dpi), scale(client_dips.height, window_dpi),
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
+    input_method_ = std::make_unique<win32_input_method>(hwnd_);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     if (session().register_notification) {
         session().register_notification(hwnd_, NOTIFY_FOR_THIS_SESSION);
@@ -262,6 +263,7 @@ void win32_window_host::run_loop(const bool& running) {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (!running) return;
+            if (message.message == WM_KEYDOWN) events_->on_ime_message(ime_message::key_down, 0);
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
@@ -398,7 +400,9 @@ LRESULT win32_window_host::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_MOVE:
         case WM_COMMAND:
+            return 0;
         case WM_INPUTLANGCHANGE:
+            events_->on_ime_message(ime_message::input_language_changed, 0);
             return 0;
         case WM_SIZE:
             if (wparam == SIZE_MAXIMIZED) maximized_ = true;
@@ -455,9 +459,15 @@ LRESULT win32_window_host::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_CHAR:
             event(event_type::char_input, wparam);
             return 0;
+        // The focused widget draws the composition: the IME's own window stays hidden.
         case WM_IME_STARTCOMPOSITION:
-        case WM_IME_ENDCOMPOSITION:
+            events_->on_ime_message(ime_message::start_composition, 0);
+            return 0;
         case WM_IME_COMPOSITION:
+            events_->on_ime_message(ime_message::composition, static_cast<uint32_t>(lparam));
+            return 0;
+        case WM_IME_ENDCOMPOSITION:
+            events_->on_ime_message(ime_message::end_composition, 0);
             return 0;
         case WM_IME_SETCONTEXT:
             return DefWindowProcW(hwnd_, message, wparam, lparam & ~ISC_SHOWUICOMPOSITIONWINDOW);

@@ -4,7 +4,10 @@
 
 #include <string>
 
+#include <memory>
+
 #include "platform/win32/native_drop_target.h"
+#include "platform/win32/win32_input_method.h"
 #include "platform/window_host.h"
 
 namespace pelsdk::platform {
@@ -22,6 +25,7 @@ public:
     void create(const int_rect& client_dips, uint16_t flags, window_host* owner,
                 window_events& events) override;
     void* handle() const override { return hwnd_; }
+    platform::input_method& input_method() override { return *input_method_; }
     uint32_t dpi_x() const override { return dpi_x_; }
     uint32_t dpi_y() const override { return dpi_y_; }
     void set_title(const std::string& utf8) override;
@@ -67,6 +71,7 @@ private:
     // Initialises OLE for the window before anything else, and goes last.
     ui::native_drop_target drop_target_;
     HWND hwnd_ = nullptr;
+    std::unique_ptr<win32_input_method> input_method_;
     HBRUSH background_brush_ = nullptr;
     window_events* events_ = nullptr;
     DWORD style_ = 0;

@@ -83,6 +83,30 @@ TEST_F(NativeServicesTest, FileDragsAndDropsReachTheWidgetUnderThePointer) {
     EXPECT_EQ(Take(), (std::vector<std::string>{"window:0"}));
 }
 
+TEST_F(NativeServicesTest, CompositionReachesTheFocusedWidgetOnly) {
+    EXPECT_TRUE(host->ime.detached) << "the window starts without an input context";
+    widget field;
+    Add(field, {0, 0, 100, 30});
+    std::vector<uint64_t> steps;
+    for (event_object* object : {static_cast<event_object*>(&field), static_cast<event_object*>(win.get())}) {
+        event_hub::instance().register_handler(object, object, event_type::ime_composition,
+                                               [&, object](const event_info& e) {
+            steps.push_back(object == win.get() ? 100 + e.param1 : e.param1);
+        });
+    }
+    win->set_focus(&field, 0);
+    host->ime.text = u"か";
+    win->on_ime_message(pelsdk::platform::ime_message::start_composition, 0);
+    win->on_ime_message(pelsdk::platform::ime_message::composition, 0x8);
+    host->ime.result = u"か";
+    win->on_ime_message(pelsdk::platform::ime_message::end_composition, 0);
+    EXPECT_EQ(steps, (std::vector<uint64_t>{0, 1, 2}));
+    EXPECT_EQ(win->ime().composition, u"\u304b");
+    field.set_enabled(false);
+    win->on_ime_message(pelsdk::platform::ime_message::start_composition, 0);
+    EXPECT_EQ(steps.size(), 3u) << "a disabled widget composes nothing";
+}
+
 TEST_F(NativeServicesTest, FolderPickerAnswersOrThrowsItsMessage) {
     struct Case {
         outcome result;

@@ -66,6 +66,10 @@ void window::create(const std::string& title, const rect& client, uint16_t flags
     root.create({0, 0, client.width, client.height});
     focused = &root;
     renderer_ = std::make_unique<ui::renderer>(*graphics_, host_->handle());
+    // Detaches the input context from the window as it starts.
+    ime_ = std::make_unique<ime_state>(host_->input_method(), [this](uint64_t step) {
+        dispatch(event_type::ime_composition, step, 0);
+    });
     event_hub::instance().fire(this, event_type::created);
     created = true;
 }
@@ -382,6 +386,27 @@ void window::route_file_drop(uint64_t p1, uint64_t p2) {
     hub.fire(this, event_type::file_drop, 2, 1, p1, 0);
 }
 
+void window::on_ime_message(platform::ime_message message, uint32_t lparam) {
+    if (!ime_) return;
+    switch (message) {
+        case platform::ime_message::start_composition:
+            ime_->start_composition();
+            break;
+        case platform::ime_message::composition:
+            ime_->compose(lparam);
+            break;
+        case platform::ime_message::end_composition:
+            ime_->end_composition();
+            break;
+        case platform::ime_message::input_language_changed:
+            ime_->input_language_changed();
+            break;
+        case platform::ime_message::key_down:
+            ime_->key_down_while_composing();
+            break;
+    }
+}
+
 bool window::on_file_drag_over() {
     event_hub& hub = event_hub::instance();
     const widget* hit = hit_test(pointer_in_window());
@@ -446,6 +471,10 @@ void window::dispatch(event_type type, uint64_t p1, uint64_t p2) {
             return;
         case event_type::file_drop:
             route_file_drop(p1, p2);
+            return;
+        case event_type::ime_composition:
+            // The composition is the focused widget's alone.
+            if (focused != nullptr && focused->is_enabled()) hub.fire(focused, type, 2, 1, p1, p2);
             return;
         case event_type::char_input:
             if (tab_navigation && p1 == 9) {

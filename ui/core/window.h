@@ -14,6 +14,7 @@
 #include "platform/render_backend.h"
 #include "platform/shell.h"
 #include "platform/window_host.h"
+#include "ui/core/ime_state.h"
 #include "ui/core/tooltip_schedule.h"
 #include "ui/core/widget.h"
 #include "ui/render/renderer.h"
@@ -61,6 +62,7 @@ private:
     std::unique_ptr<platform::window_host> host_;
     std::unique_ptr<ui::renderer> renderer_;
     platform::graphics_system* graphics_;
+    std::unique_ptr<ime_state> ime_;
     std::unordered_map<uint32_t, widget_timer> timers_;
     uint32_t next_timer_id_ = 0;
     tooltip_schedule tooltips_{*this};
@@ -114,6 +116,7 @@ public:
                         uint32_t pixel_height) override;
     bool on_mouse_move(uint32_t dpi) override;
     bool is_tracking() const override { return tracking_; }
+    void on_ime_message(platform::ime_message message, uint32_t lparam) override;
     bool on_file_drag_over() override;
     void on_files_dropped(std::vector<std::wstring>& paths) override;
 
@@ -121,6 +124,8 @@ public:
     // The tooltip window, created with the first tooltip registration; null before.
     ui::tooltip* tooltip_window() const { return tooltips_.popup(); }
     ui::renderer& drawing() { return *renderer_; }
+    // The composition the input method is making; made by `create`.
+    ime_state& ime() { return *ime_; }
 
     // The one widget of the process that holds the pointer capture.
     static widget* capture();
