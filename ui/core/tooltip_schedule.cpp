@@ -6,15 +6,6 @@
 
 namespace pelsdk::ui {
 
-namespace {
-
-bool contains_inclusive(const rect& area, const point& at) {
-    return at.x >= area.x && at.y >= area.y && at.x <= area.x + area.width &&
-           at.y <= area.y + area.height;
-}
-
-}  // namespace
-
 tooltip_schedule::tooltip_schedule(window& owner) : owner_(owner) {}
 
 tooltip_schedule::~tooltip_schedule() = default;

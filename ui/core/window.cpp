@@ -34,11 +34,6 @@ int32_t mul_div(int32_t value, int32_t numerator, int32_t denominator) {
 
 int32_t nearest(float value) { return static_cast<int32_t>(std::lround(value)); }
 
-bool contains(const rect& area, const point& at) {
-    return at.x >= area.x && at.y >= area.y && at.x < area.x + area.width &&
-           at.y < area.y + area.height;
-}
-
 }  // namespace
 
 void use_window_platform(window_platform chosen) { chosen_platform() = std::move(chosen); }

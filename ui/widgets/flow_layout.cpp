@@ -67,9 +67,4 @@ int32_t stack_flow_items(const std::vector<flow_item>& items, flow_orientation o
     return cursor;
 }
 
-rect raised_to_min_size(const rect& area, const size& minimum) {
-    return {area.x, area.y, std::max(area.width, minimum.width),
-            std::max(area.height, minimum.height)};
-}
-
 }  // namespace pelsdk::ui

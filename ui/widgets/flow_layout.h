@@ -29,7 +29,4 @@ struct flow_item {
 int32_t stack_flow_items(const std::vector<flow_item>& items, flow_orientation orientation,
                          const rect& panel, bool fill_cross);
 
-// The width and height raised to a widget's minimum size.
-rect raised_to_min_size(const rect& area, const size& minimum);
-
 }  // namespace pelsdk::ui

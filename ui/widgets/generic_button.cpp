@@ -51,8 +51,7 @@ generic_button::generic_button()
 }
 
 bool generic_button::pointer_inside() const {
-    const point at = window->pointer_position(*this);
-    return at.x >= 0 && at.x <= bounds.width && at.y >= 0 && at.y <= bounds.height;
+    return contains_inclusive({0, 0, bounds.width, bounds.height}, window->pointer_position(*this));
 }
 
 button_look generic_button::look() const {

@@ -2,7 +2,6 @@
 
 #include "ui/core/window.h"
 #include "ui/theme/theme_lookup.h"
-#include "ui/widgets/flow_layout.h"
 #include "ui/widgets/scroll_look.h"
 
 namespace pelsdk::ui {

@@ -86,14 +86,4 @@ int32_t snapped(int32_t position, int32_t step) {
     return step == 0 ? position : static_cast<int32_t>(position - int64_t{position} % step);
 }
 
-bool contains_inclusive(const rect& area, const point& at) {
-    return at.x >= area.x && at.x <= area.x + area.width && at.y >= area.y &&
-           at.y <= area.y + area.height;
-}
-
-bool contains(const rect& area, const point& at) {
-    return at.x >= area.x && at.x < area.x + area.width && at.y >= area.y &&
-           at.y < area.y + area.height;
-}
-
 }  // namespace pelsdk::ui

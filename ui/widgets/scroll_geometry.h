@@ -77,9 +77,4 @@ int32_t wheel_amount(double delta, int32_t multiplier);
 // The position rounded towards zero to a multiple of step. A step of 0 snaps nothing.
 int32_t snapped(int32_t position, int32_t step);
 
-// Edges included on all four sides.
-bool contains_inclusive(const rect& area, const point& at);
-// Left and top included, right and bottom excluded.
-bool contains(const rect& area, const point& at);
-
 }  // namespace pelsdk::ui

@@ -136,10 +136,7 @@ size text_label::layout_limit() const {
 
 const link_area* text_label::link_at(const point& at) const {
     for (const link_area& link : links) {
-        const rect& a = link.area;
-        if (at.x >= a.x && at.x <= a.x + a.width && at.y >= a.y && at.y <= a.y + a.height) {
-            return &link;
-        }
+        if (contains_inclusive(link.area, at)) return &link;
     }
     return nullptr;
 }
