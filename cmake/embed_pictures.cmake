@@ -1,9 +1,10 @@
-# Embeds files as byte arrays: velkor_embed_pictures(<target> <namespace> <file>...) generates
-# embedded_pictures.h/.cpp in the target's build folder, one embedded_picture per file, named
-# after the file without its extension.
-function(velkor_embed_pictures target namespace)
-    set(header "${CMAKE_CURRENT_BINARY_DIR}/embedded_pictures.h")
-    set(source "${CMAKE_CURRENT_BINARY_DIR}/embedded_pictures.cpp")
+# Embeds files as byte arrays: velkor_embed_pictures(<target> <header> <namespace> <file>...)
+# generates <header>.h/.cpp in the current build folder, one embedded_picture per file in the
+# namespace, named after the file without its extension. Each call names its own header and
+# namespace, so the toolkit's pictures and the installer's files live side by side.
+function(velkor_embed_pictures target header_name namespace)
+    set(header "${CMAKE_CURRENT_BINARY_DIR}/${header_name}.h")
+    set(source "${CMAKE_CURRENT_BINARY_DIR}/${header_name}.cpp")
     set(declarations "")
     set(definitions "")
     foreach(file IN LISTS ARGN)
@@ -19,7 +20,7 @@ function(velkor_embed_pictures target namespace)
         set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${file}")
     endforeach()
     file(CONFIGURE OUTPUT "${header}" CONTENT
-"// Generated from the picture files; do not edit.
+"// Generated from the embedded files; do not edit.
 #pragma once
 #include <cstdint>
 namespace ${namespace} {
@@ -30,11 +31,11 @@ struct embedded_picture {
 ${declarations}}
 ")
     file(CONFIGURE OUTPUT "${source}" CONTENT
-"// Generated from the picture files; do not edit.
-#include \"embedded_pictures.h\"
+"// Generated from the embedded files; do not edit.
+#include \"${header_name}.h\"
 namespace ${namespace} {
 ${definitions}}
 ")
     target_sources(${target} PRIVATE "${source}")
-    target_include_directories(${target} PUBLIC "${CMAKE_CURRENT_BINARY_DIR}")
+    target_include_directories(${target} PRIVATE "${CMAKE_CURRENT_BINARY_DIR}")
 endfunction()
