@@ -1,0 +1,22 @@
+#include "installer/ui/installed_checkbox.h"
+
+#include "ui/core/window.h"
+#include "ui/theme/theme_lookup.h"
+
+using namespace pelsdk::ui;
+
+void InstalledCheckbox::paint() {
+    renderer& drawing = window->drawing();
+    // The picture holds the unticked state on top of the ticked one.
+    const int32_t frame_top = ticked ? frame_size.height : 0;
+    drawing.draw_image_part({box_rect.x, box_rect.y}, *image,
+                            {0, frame_top, frame_size.width, frame_size.height}, 1.0f);
+
+    drawing.set_text_color(theme_color(style, "checkbox_font_color"));
+    drawing.set_font(theme_text(style, "checkbox_font_name"),
+                     theme_float(style, "checkbox_font_size"),
+                     static_cast<font_weight>(theme_int(style, "checkbox_font_weight")),
+                     static_cast<font_style>(theme_int(style, "checkbox_font_style")), false);
+    drawing.set_text_align(text_align::left, text_valign::center);
+    if (!caption.empty()) drawing.draw_text(text_rect, caption, {});
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "ui/widgets/check_box.h"
+
+// A read-only result line: the check box's picture, ticked or not, and its caption, without
+// background, focus box, hover or disabled look. It stays disabled as the check box makes itself.
+class InstalledCheckbox : public pelsdk::ui::check_box {
+public:
+    void paint() override;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/widgets/generic_button.h"
+
+// A text link drawn as a button: it underlines its caption and shows the hand cursor while the
+// pointer is over it. The application gives it transparent fill and border colours.
+class LinkButton : public pelsdk::ui::generic_button {
+public:
+    LinkButton();
+
+private:
+    void OnCreated();
+    void ShowPointerOver(bool over);
+};

@@ -1,0 +1,38 @@
+#include "installer/ui/rounded_button.h"
+
+#include "ui/core/window.h"
+#include "ui/theme/theme_lookup.h"
+
+using namespace pelsdk::ui;
+
+int32_t RoundedButton::EndRadius() const { return (bounds.height + 1) / 2; }
+
+color RoundedButton::FillColor() const {
+    if (!is_enabled()) return theme_color(style, "rounded_button_back_color_disabled");
+    if (hover) return theme_color(style, "button_color_hover");
+    return theme_color(style, "button_color_normal");
+}
+
+color RoundedButton::CaptionColor() const {
+    if (!is_enabled()) return theme_color(style, "rounded_button_font_color_disabled");
+    if (hover) return theme_color(style, "button_font_color_hover");
+    return theme_color(style, "button_font_color");
+}
+
+void RoundedButton::paint() {
+    renderer& drawing = window->drawing();
+    const int32_t w = bounds.width, h = bounds.height, r = EndRadius();
+    // One dip inside the top and bottom edges, so the antialiased rims stay in the widget.
+    const float radius = static_cast<float>(h) * 0.5f - 1.0f;
+    drawing.set_fill_color(FillColor());
+    drawing.fill_ellipse({r, r}, radius, {0, 0, 0, 0});
+    drawing.fill_ellipse({w - r, r}, radius, {0, 0, 0, 0});
+    drawing.fill_rect({r, 1, w - 2 * r, h - 2});
+
+    drawing.set_text_color(CaptionColor());
+    drawing.set_font(theme_text(style, "button_font_name"), theme_float(style, "button_font_size"),
+                     static_cast<font_weight>(theme_int(style, "button_font_weight")),
+                     static_cast<font_style>(theme_int(style, "button_font_style")), false);
+    drawing.set_text_align(text_align::center, text_valign::center);
+    if (!caption.empty()) drawing.draw_text({0, 0, w, h}, caption, {});
+}

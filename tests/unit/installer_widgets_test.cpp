@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "installer/ui/break_line.h"
+#include "installer/ui/installed_checkbox.h"
+#include "installer/ui/link_button.h"
+#include "installer/ui/progress_bar.h"
+#include "installer/ui/rounded_button.h"
+#include "tests/support/test_pictures.h"
+#include "tests/support/widget_scene.h"
+#include "ui/theme/theme_lookup.h"
+
+namespace {
+
+using namespace pelsdk::ui;
+using pelsdk::platform::color_f;
+using pelsdk::platform::cursor_shape;
+using pelsdk::platform::paragraph_alignment;
+using pelsdk::platform::recorded_primitive;
+using pelsdk::platform::rect_f;
+using pelsdk::platform::text_alignment;
+
+color_f F(color c) { return {c.r, c.g, c.b, c.a}; }
+
+// The number of a text's first format call for the property; -1 when there is none.
+float Format(const recorded_primitive& text, const std::string& property) {
+    for (const auto& format : text.formats) {
+        if (format.property == property) return format.number;
+    }
+    return -1;
+}
+
+using InstallerWidgetsTest = WidgetTest;
+
+TEST_F(InstallerWidgetsTest, RoundedButtonIsAPillInTheColoursOfItsState) {
+    const color normal{0.1f, 0, 0, 1}, hover{0.2f, 0, 0, 1}, disabled{0.3f, 0, 0, 1};
+    const color text{0, 0, 0.1f, 1}, text_hover{0, 0, 0.2f, 1}, text_disabled{0, 0, 0.3f, 1};
+    widget panel;
+    RoundedButton button, odd;
+    button.caption = "NO";
+    // clang-format off
+    const struct { theme_key key; color value; } colours[] = {
+        {"button_color_normal", normal}, {"button_color_hover", hover},
+        {"rounded_button_back_color_disabled", disabled}, {"button_font_color", text},
+        {"button_font_color_hover", text_hover}, {"rounded_button_font_color_disabled", text_disabled}};
+    // clang-format on
+    for (const auto& [key, value] : colours) button.style.set_value(key, value);
+    Add(panel, {0, 0, 400, 300});
+    Add(button, panel, {50, 40, 110, 30});
+    // An odd height rounds the ends' radius up; the circles stay one dip inside.
+    Add(odd, {0, 200, 111, 31});
+    Paint();
+    const auto odd_circles = Drawn("fill_ellipse");
+    ASSERT_EQ(odd_circles.size(), 4u);
+    EXPECT_EQ(odd_circles[2].local, (rect_f{1.5f, 1.5f, 30.5f, 30.5f}));
+    EXPECT_EQ(odd_circles[3].local, (rect_f{80.5f, 1.5f, 109.5f, 30.5f}));
+    EXPECT_EQ(Drawn("fill_rectangle")[1].local, (rect_f{16, 1, 95, 30}));
+    odd.set_shown(false);
+
+    struct Case {
+        const char* name;
+        std::function<void()> arrange;
+        color fill, caption;
+    };
+    const Case cases[] = {
+        {"normal", [] {}, normal, text},
+        {"hovered", [&] { MoveTo(60, 50); }, hover, text_hover},
+        {"disabled", [&] { button.set_enabled(false); }, disabled, text_disabled},
+        {"panel disabled", [&] { panel.set_enabled(false); }, disabled, text_disabled},
+        // The button keeps its hover flag when only its panel is disabled.
+        {"hovered, then the panel disabled",
+         [&] {
+             MoveTo(60, 50);
+             panel.set_enabled(false);
+         },
+         disabled, text_disabled},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.arrange();
+        Paint();
+        const auto circles = Drawn("fill_ellipse");
+        ASSERT_EQ(circles.size(), 2u);
+        EXPECT_EQ(circles[0].local, (rect_f{1, 1, 29, 29}));
+        EXPECT_EQ(circles[1].local, (rect_f{81, 1, 109, 29}));
+        ASSERT_EQ(Drawn("fill_rectangle").size(), 1u);
+        EXPECT_EQ(Drawn("fill_rectangle")[0].local, (rect_f{15, 1, 95, 29}));
+        EXPECT_EQ(circles[0].clips.size(), Drawn("fill_rectangle")[0].clips.size());
+        for (const auto& part : {circles[0], circles[1], Drawn("fill_rectangle")[0]}) {
+            EXPECT_EQ(part.color, F(c.fill));
+        }
+        EXPECT_TRUE(Drawn("draw_rectangle").empty()) << "no outline";
+        const auto texts = Drawn("draw_text");
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_EQ(texts[0].local, (rect_f{0, 0, 110, 30}));
+        EXPECT_EQ(texts[0].alignment, text_alignment::center);
+        EXPECT_EQ(texts[0].paragraph, paragraph_alignment::center);
+        EXPECT_EQ(texts[0].color, F(c.caption));
+        MoveTo(300, 250);
+        button.set_enabled(true);
+        panel.set_enabled(true);
+    }
+}
+
+TEST_F(InstallerWidgetsTest, LinkUnderlinesAndShowsTheHandWhileThePointerIsOverIt) {
+    LinkButton link;
+    link.caption = "Quintrel Software License Agreement";
+    Add(link, {180, 260, 200, 30});
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        bool underlined;
+        cursor_shape cursor;
+    };
+    const Step steps[] = {
+        {"enter", [&] { MoveTo(200, 270); }, true, cursor_shape::hand},
+        {"leave", [&] { MoveTo(20, 20); }, false, cursor_shape::arrow},
+        {"enter again", [&] { MoveTo(250, 280); }, true, cursor_shape::hand},
+        // Hidden under the pointer: the arrow at once, the underline until the next leave.
+        {"hidden", [&] { link.set_shown(false); }, true, cursor_shape::arrow},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.name);
+        s.act();
+        EXPECT_EQ(theme_bool(link.style, "button_text_underlined"), s.underlined);
+        EXPECT_EQ(host->cursor, s.cursor);
+    }
+}
+
+TEST_F(InstallerWidgetsTest, BreakLineRunsAcrossTheMiddle) {
+    struct Case {
+        int32_t height;
+        float y;  // a one-dip line sits on the pixel's centre
+    };
+    for (const Case& c : {Case{20, 10.5f}, Case{15, 7.5f}}) {
+        SCOPED_TRACE(c.height);
+        BreakLine line;
+        line.style.set_value("breakline_color", color{0.2f, 0.3f, 0.4f, 1});
+        Add(line, {10, 100, 300, c.height});
+        Paint();
+        const auto lines = Drawn("draw_line");
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0].local, (rect_f{0.5f, c.y, 300.5f, c.y}));
+        EXPECT_EQ(lines[0].width, 1.0f);
+        EXPECT_TRUE(lines[0].dashes.empty());
+        EXPECT_EQ(lines[0].color, (color_f{0.2f, 0.3f, 0.4f, 1}));
+    }
+}
+
+TEST_F(InstallerWidgetsTest, ProgressGradientCoversTheRoundedFractionDone) {
+    const color back{0, 0, 0, 1}, top{0.1f, 0.5f, 0.8f, 1}, bottom{0.05f, 0.3f, 0.4f, 1};
+    ProgressBar bar;
+    bar.style.set_value("progress_bar_back_color", back);
+    bar.style.set_value("progress_bar_color1", top);
+    bar.style.set_value("progress_bar_color2", bottom);
+    Add(bar, {20, 200, 351, 8});
+    struct Case {
+        float value;
+        float done;
+    };
+    // Halves round away from zero: 175.5 fills 176.
+    for (const Case& c : {Case{0, 0}, Case{0.3f, 105}, Case{0.5f, 176}, Case{1, 351}}) {
+        bar.value = c.value;
+        Paint();
+        ASSERT_EQ(Drawn("fill_rectangle").size(), 1u);
+        EXPECT_EQ(Drawn("fill_rectangle")[0].local, (rect_f{0, 0, 351, 8}));
+        EXPECT_EQ(Drawn("fill_rectangle")[0].color, F(back));
+        const auto gradients = Drawn("fill_vertical_gradient");
+        ASSERT_EQ(gradients.size(), 1u) << c.value;
+        EXPECT_EQ(gradients[0].local, (rect_f{0, 0, c.done, 8})) << c.value;
+        EXPECT_EQ(gradients[0].color, F(top));
+        EXPECT_EQ(gradients[0].color2, F(bottom));
+    }
+}
+
+TEST_F(InstallerWidgetsTest, ResultLineShowsTheHalfOfItsPictureForItsState) {
+    // Frames of 19 x 18 dips at scale 2; six of them, so a line that chose its frame like a
+    // check box (it is disabled) would show another.
+    const auto picture = test_pictures::SolidPng(38, 216);
+    const color caption{0.73f, 0.73f, 0.73f, 0.8f};
+    InstalledCheckbox line;
+    line.caption = "Velkor Plug-in for After Effects 2024";
+    line.style.set_value("checkbox_image", test_pictures::Reference(picture, 6, 2.0f));
+    line.style.set_value("checkbox_back_color", color{1, 0, 0, 1});
+    line.style.set_value("checkbox_font_color", caption);
+    line.style.set_value("checkbox_font_weight", 2);
+    Add(line, {30, 60, 340, 20});
+    line.arrange(0);
+    EXPECT_FALSE(line.is_enabled()) << "the user cannot toggle a result";
+    win->set_focus(&line, 0);
+
+    for (const bool ticked : {false, true}) {
+        line.ticked = ticked;
+        Paint();
+        EXPECT_TRUE(Drawn("fill_rectangle").empty()) << "no background";
+        EXPECT_TRUE(Drawn("draw_rectangle").empty()) << "no focus box";
+        const auto pictures = Drawn("draw_bitmap");
+        ASSERT_EQ(pictures.size(), 1u);
+        EXPECT_EQ(pictures[0].local, (rect_f{0, 1, 19, 19}));
+        EXPECT_EQ(pictures[0].source, ticked ? (rect_f{0, 36, 38, 72}) : (rect_f{0, 0, 38, 36}));
+        const auto texts = Drawn("draw_text");
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_EQ(texts[0].local.left, 24) << "after the picture and the gap";
+        EXPECT_EQ(texts[0].color, F(caption)) << "opaque or not as the theme says, disabled";
+        EXPECT_EQ(texts[0].alignment, text_alignment::leading);
+        EXPECT_EQ(texts[0].paragraph, paragraph_alignment::center);
+        EXPECT_EQ(Format(texts[0], "weight"), 700);
+    }
+}
+
+}  // namespace
