@@ -1,0 +1,135 @@
+#include "installer/ui/notification_popup.h"
+
+#include <span>
+
+#include "ui/theme/theme_lookup.h"
+
+using namespace pelsdk::ui;
+
+namespace {
+
+constexpr int32_t kPopupWidth = 400;
+constexpr int32_t kButtonWidth = 100;
+constexpr int32_t kButtonHeight = 30;
+constexpr int32_t kButtonGap = 20;
+constexpr uint64_t kEnterKey = 13;
+constexpr uint64_t kEscapeKey = 27;
+
+struct Alias {
+    theme_key key;
+    theme_key target;
+};
+
+// YES looks like the installer's NEXT button, NO like its CANCEL button.
+const Alias kYesAliases[] = {
+    {"button_color_normal", "rounded_button_next_back_color_normal"},
+    {"button_color_hover", "rounded_button_next_back_color_hover"},
+    {"button_font_color", "rounded_button_font_color_hover"},
+    {"button_font_color_hover", "rounded_button_font_color_hover"},
+    {"button_font_name", "rounded_button_font_name"},
+    {"button_font_size", "rounded_button_font_size"},
+};
+const Alias kNoAliases[] = {
+    {"button_color_normal", "rounded_button_back_color_normal"},
+    {"button_color_hover", "rounded_button_back_color_hover"},
+    {"button_font_color", "rounded_button_font_color_normal"},
+    {"button_font_color_hover", "rounded_button_font_color_hover"},
+    {"button_font_name", "rounded_button_font_name"},
+    {"button_font_size", "rounded_button_font_size"},
+};
+const Alias kMessageAliases[] = {
+    {"label_font_size", "notifications_text_font_size"},
+    {"label_font_color", "notifications_text_font_color"},
+    {"label_font_name", "notifications_text_font_name"},
+    {"label_text_align", "notifications_text_alignment"},
+};
+
+void SetAliases(widget& target, std::span<const Alias> aliases) {
+    for (const Alias& alias : aliases) target.style.set_alias(alias.key, alias.target);
+}
+
+}  // namespace
+
+NotificationPopup::NotificationPopup()
+    : picture(std::make_unique<image>(*current_window_platform().imaging)) {}
+
+void NotificationPopup::Build(window* ownerWindow, const std::string& title,
+                              const std::string& message) {
+    if (ownerWindow != nullptr) owner = ownerWindow;
+    create(title, {0, 0, kPopupWidth, 200}, 0);
+    event_hub& hub = event_hub::instance();
+    hub.register_handler(&root, this, event_type::paint, [this](const event_info&) { Paint(); });
+
+    const size margins = theme_pair(root.style, "message_popup_window_margins");
+    // Only the first number of the component margins is used: the gap between the parts.
+    const int32_t gap = theme_int(root.style, "message_popup_component_margins");
+    const int32_t pictureHeight = PlacePicture(margins.height);
+    const int32_t messageBottom =
+        PlaceMessage(message, margins.width, margins.height + pictureHeight + gap);
+    const int32_t rowTop = messageBottom + gap;
+    PlaceButtons(margins.width, rowTop);
+
+    // Grown or shrunk to the message where it stands; centring then places it.
+    const rect placed = frame_rect();
+    resize({placed.x, placed.y, kPopupWidth, rowTop + kButtonHeight + gap});
+    hub.register_handler(this, this, event_type::key_down,
+                         [this](const event_info& info) { OnKey(info); });
+    center();
+}
+
+int32_t NotificationPopup::PlacePicture(int32_t topMargin) {
+    // Without a picture in the theme nothing is loaded and the picture takes no room.
+    load_image(*picture, theme_image(root.style, "message_popup_image"));
+    const size pictureSize = picture->logical_size();
+    picturePosition = {(kPopupWidth - pictureSize.width) / 2, topMargin};
+    return pictureSize.height;
+}
+
+int32_t NotificationPopup::PlaceMessage(const std::string& message, int32_t margin, int32_t top) {
+    Adopt(messageLabel, root, {margin, top, kPopupWidth - 2 * margin, 100});
+    messageLabel.style.set_value("default_back_color", color{0, 0, 0, 0});
+    SetAliases(messageLabel, kMessageAliases);
+    messageLabel.set_text(message, false, true);
+    return top + messageLabel.bounds.height;
+}
+
+void NotificationPopup::PlaceButtons(int32_t margin, int32_t top) {
+    Adopt(buttonRow, root, {margin, top, kPopupWidth - 2 * margin, kButtonHeight});
+    const auto addButton = [this](RoundedButton& button, const char* text,
+                                  std::span<const Alias> aliases) {
+        Adopt(button, buttonRow, {0, 0, kButtonWidth, kButtonHeight});
+        SetAliases(button, aliases);
+        button.caption = text;
+        event_hub::instance().register_handler(&button, this, event_type::clicked,
+                                               [this](const event_info& info) { OnClick(info); });
+    };
+    buttonRow.add_flexible_space();
+    addButton(yesButton, "YES", kYesAliases);
+    buttonRow.add_fixed_space(kButtonGap);
+    addButton(noButton, "NO", kNoAliases);
+    buttonRow.add_flexible_space();
+    buttonRow.layout();
+    set_focus(&yesButton, 0);
+}
+
+void NotificationPopup::Adopt(widget& child, widget& parent, const rect& area) {
+    child.window = this;
+    parent.add_child(&child);
+    child.create(area);
+}
+
+void NotificationPopup::Paint() {
+    renderer& draw = drawing();
+    draw.set_fill_color(theme_color(root.style, "notifications_back_color"));
+    draw.fill_rect({0, 0, root.bounds.width, root.bounds.height});
+    draw.draw_image(picturePosition, *picture, 1.0f);
+}
+
+void NotificationPopup::OnClick(const event_info& info) {
+    close(info.sender == &yesButton ? 1 : 0);
+}
+
+void NotificationPopup::OnKey(const event_info& info) {
+    if (info.param1 == kEnterKey) close(1);
+    if (info.param1 == kEscapeKey) close(0);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "installer/ui/rounded_button.h"
+#include "ui/core/window.h"
+#include "ui/render/image.h"
+#include "ui/widgets/flow_panel.h"
+#include "ui/widgets/text_label.h"
+
+// The installer's message box: a modal window 400 dips wide with a picture, a message and the
+// buttons YES (result 1, also Enter) and NO (result 0, also Escape and the system close). The
+// caller may alias the margin keys on the root widget's theme before building it; it builds and
+// runs a popup once.
+class NotificationPopup : public pelsdk::ui::window {
+public:
+    NotificationPopup();
+
+    // Creates the native window, owned by `ownerWindow` when given, and lays the popup out; its
+    // height follows the message. `run()` then shows it and returns the result.
+    void Build(pelsdk::ui::window* ownerWindow, const std::string& title,
+               const std::string& message);
+
+    RoundedButton yesButton;
+    RoundedButton noButton;
+    pelsdk::ui::text_label messageLabel;
+    pelsdk::ui::flow_panel buttonRow{pelsdk::ui::flow_orientation::horizontal, false, false};
+    std::unique_ptr<pelsdk::ui::image> picture;
+    pelsdk::ui::point picturePosition{0, 0};
+
+private:
+    // Loads the picture and places it centred at the top margin; gives its height.
+    int32_t PlacePicture(int32_t topMargin);
+    // The label starts at `top` and grows with the message; gives its bottom.
+    int32_t PlaceMessage(const std::string& message, int32_t margin, int32_t top);
+    void PlaceButtons(int32_t margin, int32_t top);
+    void Adopt(pelsdk::ui::widget& child, pelsdk::ui::widget& parent, const pelsdk::ui::rect& area);
+    void Paint();
+    void OnClick(const pelsdk::ui::event_info& info);
+    void OnKey(const pelsdk::ui::event_info& info);
+};
