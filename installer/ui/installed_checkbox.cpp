@@ -13,10 +13,7 @@ void InstalledCheckbox::paint() {
                             {0, frame_top, frame_size.width, frame_size.height}, 1.0f);
 
     drawing.set_text_color(theme_color(style, "checkbox_font_color"));
-    drawing.set_font(theme_text(style, "checkbox_font_name"),
-                     theme_float(style, "checkbox_font_size"),
-                     static_cast<font_weight>(theme_int(style, "checkbox_font_weight")),
-                     static_cast<font_style>(theme_int(style, "checkbox_font_style")), false);
+    use_caption_font(drawing);
     drawing.set_text_align(text_align::left, text_valign::center);
     if (!caption.empty()) drawing.draw_text(text_rect, caption, {});
 }

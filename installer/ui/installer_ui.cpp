@@ -1,11 +1,37 @@
 #include "installer/ui/installer_ui.h"
 
-InstallerUI::InstallerUI(pelsdk::platform::services& os) : workData(os) {
+#include <functional>
+
+#include "installer/ui/installer_theme.h"
+#include "ui/theme/theme_lookup.h"
+
+namespace {
+
+std::unique_ptr<pelsdk::ui::image> EmptyPicture() {
+    return std::make_unique<pelsdk::ui::image>(*pelsdk::ui::current_window_platform().imaging);
+}
+
+}  // namespace
+
+InstallerUI::InstallerUI(pelsdk::platform::services& os)
+    : workData(os),
+      bannerPicture(EmptyPicture()),
+      backgroundPicture(EmptyPicture()),
+      logoPicture(EmptyPicture()) {
     create("Velkor Plug-in for After Effects Installer", kInstallerWindowRect, 0);
+    ApplyInstallerTheme();
+    pelsdk::ui::event_hub::instance().register_handler(
+        &root, this, pelsdk::ui::event_type::paint,
+        std::bind(&InstallerUI::PaintFrame, this, std::placeholders::_1));
     versionEntries = BuildVersionList(workData);
+    CreateFooter();
+    SetPage(Welcome);
     center();
+    noticeText = "Velkor 1.0.40 \xc2\xb7 \xc2\xa9 2026 Quintrel Software";
 }
 
 InstallerUI::~InstallerUI() {
     if (workerThread.joinable()) workerThread.join();
 }
+
+void InstallerUI::ApplyInstallerTheme() { pelsdk::ui::set_theme(InstallerThemeMap()); }

@@ -130,6 +130,7 @@ void NotificationPopup::OnClick(const event_info& info) {
 }
 
 void NotificationPopup::OnKey(const event_info& info) {
-    if (info.param1 == kEnterKey) close(1);
+    // Enter on a focused NO is that button's click: the popup answers NO, not YES as well.
+    if (info.param1 == kEnterKey && focused != &noButton) close(1);
     if (info.param1 == kEscapeKey) close(0);
 }

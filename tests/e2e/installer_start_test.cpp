@@ -5,6 +5,25 @@
 
 namespace {
 
+// The colour on the screen at a point of the window's client area, as 0xRRGGBB.
+uint32_t PixelAt(HWND window, int x, int y) {
+    POINT at{x, y};
+    ClientToScreen(window, &at);
+    HDC screen = GetDC(nullptr);
+    const COLORREF found = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return (GetRValue(found) << 16) | (GetGValue(found) << 8) | GetBValue(found);
+}
+
+// Within a few steps per channel: the pill's edges and the gradients are antialiased.
+bool Near(uint32_t colour, uint32_t expected) {
+    for (int shift : {0, 8, 16}) {
+        const int a = (colour >> shift) & 0xFF, b = (expected >> shift) & 0xFF;
+        if (std::abs(a - b) > 3) return false;
+    }
+    return true;
+}
+
 TEST(InstallerStart, RelaunchesElevatedAndShowsTheCentredWindow) {
     ASSERT_EQ(FindWindowW(nullptr, kInstallerTitle), nullptr) << "an installer is already running";
     HANDLE first = StartInstaller(InstallerPath(), L"");
@@ -23,6 +42,29 @@ TEST(InstallerStart, RelaunchesElevatedAndShowsTheCentredWindow) {
     GetWindowRect(installer, &outer);
     EXPECT_LE(std::abs((outer.left + outer.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2), 1);
     EXPECT_LE(std::abs((outer.top + outer.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2), 1);
+
+    // The frame: dark header and footer bands, the blue NEXT pill, BACK disabled on Welcome.
+    struct Spot {
+        const char* what;
+        int x, y;
+        uint32_t colour;
+    };
+    const Spot spots[] = {
+        {"header band", 500, 30, 0x121212},
+        {"footer band", 470, 600, 0x121212},
+        {"NEXT pill", 840, 585, 0x068DDD},
+        {"BACK pill, disabled", 660, 585, 0x171717},
+        {"CANCEL pill", 520, 585, 0x242424},
+    };
+    for (const Spot& spot : spots) {
+        // The first frame may still be on its way to the screen.
+        for (int waited = 0; waited < 3000 && !Near(PixelAt(installer, spot.x, spot.y), spot.colour);
+             waited += 100) {
+            Sleep(100);
+        }
+        EXPECT_TRUE(Near(PixelAt(installer, spot.x, spot.y), spot.colour))
+            << spot.what << ": " << std::hex << PixelAt(installer, spot.x, spot.y);
+    }
 
     EXPECT_EQ(CloseInstallerWindow(installer), 0u);
 }

@@ -165,6 +165,7 @@ TEST_F(NotificationPopupTest, YesAndEnterGiveOneNoEscapeAndCloseGiveZero) {
     const Action no = [](NotificationPopup& p) { ClickAt(p, 260, 135); };
     const Action between = [](NotificationPopup& p) { ClickAt(p, 200, 135); };
     const Action system_close = [](NotificationPopup& p) { p.on_close_request(); };
+    const Action tab = [](NotificationPopup& p) { p.dispatch(event_type::char_input, 9, 0); };
     struct Case {
         const char* name;
         std::vector<Action> script;  // one action a turn of the loop
@@ -177,6 +178,7 @@ TEST_F(NotificationPopupTest, YesAndEnterGiveOneNoEscapeAndCloseGiveZero) {
         {"YES", {yes}, 1},
         {"NO", {no}, 0},
         {"between the buttons, then Enter", {between, enter}, 1},
+        {"Tab to NO, then Enter", {tab, enter}, 0},
         {"system close", {system_close}, 0},
     };
     for (const Case& c : cases) {

@@ -13,10 +13,7 @@ using namespace pelsdk::ui;
 static_assert(theme_key("default_back_color").hash() == 0xF97AFB916677CF14ull);
 static_assert(sizeof(theme_key) == 24);
 
-class ThemeStore : public ::testing::Test {
-protected:
-    void TearDown() override { set_theme({}); }
-};
+using ThemeStore = ::testing::Test;
 
 TEST_F(ThemeStore, HashesWidenBytesAsSignedChars) {
     // An unsigned widening would give 0x8722d2eed3c2ffcb for the same bytes.

@@ -35,10 +35,12 @@ public:
     // Owned by the application; read back at every paint and written on every toggle.
     bool* bound = nullptr;
 
+protected:
+    void use_caption_font(renderer& drawing) const;
+
 private:
     void on_created();
     void toggle();
-    void use_caption_font(renderer& drawing) const;
 };
 
 }  // namespace pelsdk::ui

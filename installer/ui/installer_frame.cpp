@@ -1,0 +1,118 @@
+// The installer's frame: the footer widgets and the painting behind the pages.
+#include "installer/ui/installer_ui.h"
+#include "ui/theme/theme_lookup.h"
+
+using pelsdk::ui::rect;
+using pelsdk::ui::theme_color;
+using pelsdk::ui::theme_int;
+using pelsdk::ui::widget;
+
+namespace {
+
+constexpr pelsdk::ui::color kTransparent{0, 0, 0, 0};
+
+void AliasPill(widget& button, pelsdk::ui::theme_key normal, pelsdk::ui::theme_key hover,
+               pelsdk::ui::theme_key text, pelsdk::ui::theme_key text_hover) {
+    button.style.set_alias("button_color_normal", normal);
+    button.style.set_alias("button_color_hover", hover);
+    button.style.set_alias("button_font_color", text);
+    button.style.set_alias("button_font_color_hover", text_hover);
+    button.style.set_alias("button_font_name", "rounded_button_font_name");
+    button.style.set_alias("button_font_size", "rounded_button_font_size");
+}
+
+}  // namespace
+
+void InstallerUI::CreateFooter() {
+    const int32_t F = theme_int(root.style, "footer_size");
+    const int32_t W = root.bounds.width, H = root.bounds.height;
+    const auto place = [this](widget& child, const rect& bounds) {
+        child.window = this;
+        root.add_child(&child);
+        child.create(bounds);
+    };
+
+    place(footerLicenseLink, {180, H - F + (F - 15) / 2, 210, 15});
+    footerLicenseLink.style.set_alias("button_font_name", "footer_text_font_name");
+    footerLicenseLink.style.set_alias("button_font_size", "footer_text_font_size");
+    footerLicenseLink.style.set_alias("button_font_color", "title_font_color");
+    footerLicenseLink.style.set_value("button_font_weight", int32_t{1});
+    footerLicenseLink.style.set_value("button_font_alignment", int32_t{0});
+    for (pelsdk::ui::theme_key key : {pelsdk::ui::theme_key("button_color_normal"),
+                                      pelsdk::ui::theme_key("button_color_hover"),
+                                      pelsdk::ui::theme_key("button_border_color_normal"),
+                                      pelsdk::ui::theme_key("button_border_color_hover"),
+                                      pelsdk::ui::theme_key("button_border_color_focus")}) {
+        footerLicenseLink.style.set_value(key, kTransparent);
+    }
+    SetButtonText(footerLicenseLink, "Quintrel Software License Agreement");
+
+    // The 30-dip pills are centred in the footer band.
+    const int32_t y = H - F + (F - 30) / 2;
+    place(cancelButton, {W - 520, y, 110, 30});
+    place(backButton, {W - 380, y, 110, 30});
+    place(nextButton, {W - 210, y, 170, 30});
+    AliasPill(cancelButton, "rounded_button_back_color_normal", "rounded_button_back_color_hover",
+              "rounded_button_font_color_normal", "rounded_button_font_color_hover");
+    AliasPill(backButton, "rounded_button_back_color_normal", "rounded_button_back_color_hover",
+              "rounded_button_font_color_normal", "rounded_button_font_color_hover");
+    AliasPill(nextButton, "rounded_button_next_back_color_normal",
+              "rounded_button_next_back_color_hover", "rounded_button_font_color_hover",
+              "rounded_button_font_color_hover");
+    SetButtonText(cancelButton, "CANCEL");
+    SetButtonText(backButton, "BACK");
+    SetButtonText(nextButton, "NEXT");
+}
+
+void InstallerUI::PaintFrame(const pelsdk::ui::event_info&) {
+    const pelsdk::ui::widget_style& theme = root.style;
+    pelsdk::ui::renderer& draw = drawing();
+    const int32_t W = root.bounds.width, H = root.bounds.height;
+    const int32_t T = theme_int(theme, "header_size"), F = theme_int(theme, "footer_size");
+    const pelsdk::ui::size banner = pelsdk::ui::theme_pair(theme, "banner_size");
+
+    draw.set_fill_color(theme_color(theme, "main_back_color"));
+    draw.fill_rect({0, 0, W, T});
+    // The logo's size is measured once, when it is first loaded.
+    if (!logoPicture->is_loaded() &&
+        pelsdk::ui::load_image(*logoPicture, pelsdk::ui::theme_image(theme, "logo_image"))) {
+        logoSize = logoPicture->logical_size();
+    }
+    draw.draw_image_stretched({28, (T - logoSize.height) / 2, logoSize.width, logoSize.height},
+                              *logoPicture, 1.0f);
+
+    draw.set_font(pelsdk::ui::theme_text(theme, "header_text_font_name"),
+                  pelsdk::ui::theme_float(theme, "header_text_font_size"),
+                  pelsdk::ui::font_weight::normal, pelsdk::ui::font_style::italic, false);
+    draw.set_text_color(theme_color(theme, "header_text_font_color"));
+    draw.set_text_align(pelsdk::ui::text_align::left, pelsdk::ui::text_valign::center);
+    if (!noticeText.empty()) draw.draw_text({W - 260, 0, 260, T}, noticeText, {});
+
+    if (!bannerPicture->is_loaded()) {
+        pelsdk::ui::load_image(*bannerPicture, pelsdk::ui::theme_image(theme, "banner_image"));
+    }
+    draw.draw_image_stretched({0, T, banner.width, banner.height}, *bannerPicture, 1.0f);
+    if (!backgroundPicture->is_loaded()) {
+        pelsdk::ui::load_image(*backgroundPicture,
+                               pelsdk::ui::theme_image(theme, "background_image"));
+    }
+    draw.draw_image_stretched({banner.width, T, W - banner.width, H - F - T}, *backgroundPicture,
+                              1.0f);
+
+    draw.set_fill_color(theme_color(theme, "main_back_color"));
+    draw.fill_rect({0, H - F, W, F});
+    if (currentPage == Welcome) DrawFooterSentence();
+}
+
+// The footer license link continues the sentence at x = 180.
+void InstallerUI::DrawFooterSentence() {
+    const pelsdk::ui::widget_style& theme = root.style;
+    pelsdk::ui::renderer& draw = drawing();
+    const int32_t H = root.bounds.height, F = theme_int(theme, "footer_size");
+    draw.set_font(pelsdk::ui::theme_text(theme, "footer_text_font_name"),
+                  pelsdk::ui::theme_float(theme, "footer_text_font_size"),
+                  pelsdk::ui::font_weight::normal, pelsdk::ui::font_style::normal, false);
+    draw.set_text_color(theme_color(theme, "footer_text_font_color"));
+    draw.set_text_align(pelsdk::ui::text_align::left, pelsdk::ui::text_valign::center);
+    draw.draw_text({28, H - F, 180, F}, "By installing, you agree to the", {});
+}
