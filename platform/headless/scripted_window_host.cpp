@@ -53,6 +53,7 @@ void scripted_window_host::enable_owner() {
 }
 
 void scripted_window_host::run_loop(const bool& running) {
+    if (!loop_step && on_modal_loop) on_modal_loop(*this);
     while (running && loop_step) loop_step();
 }
 

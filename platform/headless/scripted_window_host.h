@@ -81,6 +81,9 @@ public:
     std::map<uint32_t, uint32_t> timers;  // id -> interval
     // One turn of the modal loop; the loop ends when the window stops running or this is empty.
     std::function<void()> loop_step;
+    // Called as a modal loop starts without a loop_step of its own: how a test answers a popup
+    // that the code under test makes and runs itself (e.g. by sending it a key through events).
+    static inline std::function<void(scripted_window_host&)> on_modal_loop;
 };
 
 }  // namespace pelsdk::platform
