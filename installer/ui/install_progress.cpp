@@ -1,0 +1,94 @@
+#include "installer/ui/install_progress.h"
+
+#include <cmath>
+#include <iomanip>
+#include <sstream>
+
+#include "installer/engine/install_error_message.h"
+#include "installer/engine/install_status.h"
+
+namespace {
+
+constexpr const char* kProductLine = "Velkor Plug-in for After Effects";
+
+bool IsInstalled(const VersionEntry& row) {
+    return row.status == StatusCode(InstallStatus::kInstalled);
+}
+
+// One decimal, as a fixed stream writes it: 0.830078 gives 0.8, 1.660156 gives 1.7.
+std::string OneDecimal(float megabytes) {
+    std::ostringstream out;
+    out << std::fixed << std::setprecision(1) << megabytes;
+    return out.str();
+}
+
+}  // namespace
+
+bool IsWrittenRow(const VersionEntry& row) {
+    return row.selected && !(row.index == kCustomVersionIndex && row.pluginFolder.empty());
+}
+
+uint32_t CountSelected(const std::vector<VersionEntry>& rows) {
+    uint32_t count = 0;
+    for (const VersionEntry& row : rows) count += row.selected ? 1 : 0;
+    return count;
+}
+
+float TotalMegabytes(const std::vector<VersionEntry>& rows) {
+    float total = 0;
+    for (const VersionEntry& row : rows) {
+        if (IsWrittenRow(row)) total += kPayloadMegabytes;
+    }
+    return total;
+}
+
+float RemainingMegabytes(const std::vector<VersionEntry>& rows) {
+    float remaining = 0;
+    for (const VersionEntry& row : rows) {
+        if (IsWrittenRow(row) && !IsInstalled(row)) remaining += kPayloadMegabytes;
+    }
+    return remaining;
+}
+
+std::vector<std::wstring> FoldersToWrite(const std::vector<VersionEntry>& rows) {
+    std::vector<std::wstring> folders;
+    folders.reserve(rows.size());
+    for (const VersionEntry& row : rows) {
+        folders.push_back(row.selected && !IsInstalled(row) ? row.pluginFolder : std::wstring());
+    }
+    return folders;
+}
+
+bool AllSelectedInstalled(const std::vector<VersionEntry>& rows) {
+    for (const VersionEntry& row : rows) {
+        if (row.selected && !IsInstalled(row)) return false;
+    }
+    return true;
+}
+
+float ProgressFraction(const std::vector<VersionEntry>& rows, uint32_t selectedCount,
+                       bool finished) {
+    if (finished) return 1.0f;
+    if (selectedCount == 0) return 0.0f;
+    uint32_t installed = 0;
+    for (const VersionEntry& row : rows) installed += IsInstalled(row) ? 1 : 0;
+    return static_cast<float>(installed) / static_cast<float>(selectedCount);
+}
+
+std::string ProgressMarkup(float fraction, float doneMegabytes, float totalMegabytes) {
+    // std::lround rounds halves away from zero.
+    return "<html><body><font color = \"#1b6936\">" + std::to_string(std::lround(fraction * 100)) +
+           "% </font> Complete (" + OneDecimal(doneMegabytes) + "MB of " +
+           OneDecimal(totalMegabytes) + "MB)</body></html>";
+}
+
+std::string ResultLineText(const std::string& versionName, bool installed) {
+    return std::string(kProductLine) + " " + versionName +
+           (installed ? " installed." : " not installed.");
+}
+
+std::string InstallFailureMessage(const std::string& versionName, int32_t code) {
+    return "The installation of " + std::string(kProductLine) + " " + versionName +
+           " failed!\n\n" + InstallErrorMessage(code) +
+           "\n\nPlease contact support if you continue to have trouble.\n\nDo you want to retry?";
+}
