@@ -47,19 +47,11 @@ TEST(DefaultTheme, InstallerFamiliesHoldTheirDocumentedValues) {
         {"checkbox_border_color_hover", Rgba(1, 1, 1, 1)},
         {"checkbox_border_color_focus", Rgba(0.255, 0.584, 0.753, 1)},
         {"checkbox_border_width", Float(1)},
-        {"checkbox_font_name", Text("Tahoma")},
-        {"checkbox_font_style", Int(0)},
-        {"checkbox_font_weight", Int(0)},
         {"checkbox_font_color", Rgba(1, 1, 1, 1)},
-        {"checkbox_font_size", Float(11)},
         {"checkbox_text_gap", Int(5)},
         {"checkbox_image", Picture(673, 2, 1.0f)},
         {"message_popup_back_color", Rgba(0.114, 0.118, 0.133, 1)},
-        {"message_popup_font_name", Text("Tahoma")},
-        {"message_popup_font_style", Int(0)},
-        {"message_popup_font_weight", Int(0)},
         {"message_popup_font_color", Rgba(1, 1, 1, 1)},
-        {"message_popup_font_size", Float(11)},
         {"message_popup_text_align", Int(1)},
         {"message_popup_button_align", Int(1)},
         {"message_popup_image", Picture(440, 1, 1.0f)},
@@ -74,13 +66,9 @@ TEST(DefaultTheme, InstallerFamiliesHoldTheirDocumentedValues) {
         {"button_border_color_normal", Rgba(0, 0, 0, 0)},
         {"button_border_color_hover", Rgba(1, 1, 1, 1)},
         {"button_border_color_focus", Rgba(0.6, 0.6, 0.6, 1)},
-        {"button_font_name", Text("Tahoma")},
-        {"button_font_style", Int(0)},
-        {"button_font_weight", Int(2)},
         {"button_font_color", Rgba(1, 1, 1, 1)},
         {"button_font_color_hover", Rgba(1, 1, 1, 1)},
         {"button_font_color_pressed", Rgba(1, 1, 1, 1)},
-        {"button_font_size", Float(11)},
         {"button_font_alignment", Int(1)},
         {"button_font_vertical_alignment", Int(0)},
         {"button_text_underlined", Bool(false)},
@@ -97,16 +85,8 @@ TEST(DefaultTheme, InstallerFamiliesHoldTheirDocumentedValues) {
         {"tooltip_back_color", Rgba(0.106, 0.106, 0.11, 1)},
         {"tooltip_border_color", Rgba(0.29, 0.31, 0.325, 1)},
         {"tooltip_border_color_1", Rgba(0, 0, 0, 1)},
-        {"tooltip_font_name", Text("Tahoma")},
-        {"tooltip_font_style", Int(0)},
-        {"tooltip_font_weight", Int(0)},
         {"tooltip_font_color", Rgba(0.655, 0.655, 0.655, 1)},
-        {"tooltip_font_size", Float(11)},
-        {"tooltip_title_font_name", Text("Tahoma")},
-        {"tooltip_title_font_style", Int(0)},
-        {"tooltip_title_font_weight", Int(2)},
         {"tooltip_title_font_color", Rgba(1, 1, 1, 1)},
-        {"tooltip_title_font_size", Float(11)},
         {"scroll_button_back_color", Rgba(0.22, 0.235, 0.251, 1)},
         {"scroll_button_line_color", Rgba(0.325, 0.325, 0.325, 1)},
         {"scroll_button_arrow_image", Picture(255, 1, 1.0f)},
@@ -116,10 +96,6 @@ TEST(DefaultTheme, InstallerFamiliesHoldTheirDocumentedValues) {
         {"scroll_min_size", Int(50)},
         {"scroll_speed_multiplier", Int(2)},
         {"scroll_auto_hide", Bool(false)},
-        {"label_font_name", Text("Tahoma")},
-        {"label_font_style", Int(0)},
-        {"label_font_weight", Int(0)},
-        {"label_font_size", Float(11)},
         {"label_font_color", Rgba(1, 1, 1, 1)},
         {"label_text_align", Int(0)},
         {"label_text_valign", Int(0)},
@@ -172,7 +148,6 @@ TEST(DefaultTheme, TableHasItsShapeAndTheFirstOfTwoEntriesWins) {
         if (!inserted) repeats[entry] = where->second;
     }
     EXPECT_EQ(repeats, repeatedAt);
-    EXPECT_EQ(firstEntry.size(), 530u);
     EXPECT_EQ(default_theme().size(), 530u);
 
     const widget_style plain;
@@ -188,33 +163,28 @@ TEST(DefaultTheme, EntriesOfTheOtherFamiliesFollowTheirNames) {
     }
     EXPECT_EQ(theme_text(plain, "editparam_float_divider"), ",  ");
 
+    // Every family writes in Tahoma 11, upright; only the few titles and buttons are bold.
     const std::set<std::string> bold = {"button_font_weight", "tooltip_title_font_weight",
                                         "editparam_title_font_weight", "multiwindow_tab_font_weight"};
     for (const default_theme_entry& entry : default_theme_table()) {
         const std::string name = entry.key.text();
         SCOPED_TRACE(name);
-        if (name.ends_with("_font_weight")) {
-            EXPECT_EQ(decode_int(entry.value), bold.count(name) ? 2 : 0);
-        }
-        if (name.ends_with("_font_name")) {
-            EXPECT_EQ(entry.kind, value_kind::text);
-        }
-        if (name.ends_with("_font_size") || name.ends_with("_radius")) {
-            EXPECT_EQ(entry.kind, value_kind::float32);
-        }
-        if (name.ends_with("_image")) {
-            EXPECT_EQ(entry.kind, value_kind::image);
-        }
+        const auto holds = [&](const Expected& expected) {
+            EXPECT_EQ(entry.kind, expected.kind);
+            EXPECT_EQ(entry.value, expected.bytes);
+        };
+        if (name.ends_with("_font_weight")) holds(Int(bold.count(name) ? 2 : 0));
+        if (name.ends_with("_font_style")) holds(Int(0));
+        if (name.ends_with("_font_name")) holds(Text("Tahoma"));
+        if (name.ends_with("_font_size")) holds(Float(11));
+        if (name.ends_with("_radius")) EXPECT_EQ(entry.kind, value_kind::float32);
+        if (name.ends_with("_image")) EXPECT_EQ(entry.kind, value_kind::image);
         if (entry.kind == value_kind::image && decode_image(entry.value).size != 0) {
             const image_reference picture = decode_image(entry.value);
             EXPECT_EQ(std::string(reinterpret_cast<const char*>(picture.data), 8), "\x89PNG\r\n\x1a\n");
         }
     }
 }
-
-}  // namespace
-
-namespace {
 
 uint32_t BigEndianAt(const uint8_t* bytes) {
     return (uint32_t{bytes[0]} << 24) | (uint32_t{bytes[1]} << 16) | (uint32_t{bytes[2]} << 8) |
