@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "tests/support/scripted_windows.h"
+#include "tests/support/widget_scene.h"
 #include "ui/widgets/tooltip.h"
 
 namespace {
@@ -11,42 +11,27 @@ using namespace pelsdk::ui;
 using pelsdk::platform::int_rect;
 using pelsdk::platform::scripted_window_host;
 
-// Records the events fired on objects, as "name:event".
+using enum event_type;
+using Heard = std::vector<std::pair<std::string, event_type>>;
+
+// Records the events fired on objects, with the name each object was given.
 class EventLog {
 public:
     void Watch(event_object& object, const std::string& name, std::initializer_list<event_type> types) {
         for (event_type type : types) {
-            event_hub::instance().register_handler(&object, &object, type, [this, name, type](const event_info&) {
-                entries.push_back(name + ":" + std::to_string(static_cast<int>(type)));
-            });
+            event_hub::instance().register_handler(
+                &object, &object, type, [this, name, type](const event_info&) { heard.emplace_back(name, type); });
         }
     }
-    std::vector<std::string> Take() { return std::exchange(entries, {}); }
-    std::vector<std::string> entries;
+    Heard Take() { return std::exchange(heard, {}); }
+    Heard heard;
 };
 
-std::string E(const std::string& name, event_type type) {
-    return name + ":" + std::to_string(static_cast<int>(type));
-}
-
-class WindowTest : public ::testing::Test {
+// The pointer is placed without a move: each test sends the moves it means.
+class WindowTest : public WidgetTest {
 protected:
-    void SetUp() override {
-        UseScriptedWindows();
-        win = std::make_unique<window>();
-        win->create("Test", {0, 0, 400, 300}, 0);
-        host = &static_cast<scripted_window_host&>(win->host());
-    }
-
-    void Add(widget& child, widget& parent, const rect& area) {
-        child.window = win.get();
-        parent.add_child(&child);
-        child.create(area);
-    }
     void PointerAt(int32_t x, int32_t y) { host->pointer = {x, y}; }
 
-    std::unique_ptr<window> win;
-    scripted_window_host* host = nullptr;
     EventLog log;
 };
 
@@ -93,27 +78,24 @@ TEST_F(WindowTest, ButtonsRouteThroughCaptureFocusAndCatchers) {
     win->dispatch(event_type::mouse_down, 0, 0);
     EXPECT_EQ(win->focused, &button);
     EXPECT_TRUE(host->captured);
-    EXPECT_EQ(log.Take(), (std::vector<std::string>{E("root", event_type::focus_lost),
-                                                    E("button", event_type::focus_gained),
-                                                    E("button", event_type::mouse_down),
-                                                    E("window", event_type::mouse_down)}));
+    EXPECT_EQ(log.Take(), (Heard{{"root", focus_lost}, {"button", focus_gained},
+                                 {"button", mouse_down}, {"window", mouse_down}}));
     // Released elsewhere: the capture holder alone gets it.
     PointerAt(300, 250);
     win->dispatch(event_type::mouse_up, 0, 0);
-    EXPECT_EQ(log.Take(), std::vector<std::string>{E("button", event_type::mouse_up)});
+    EXPECT_EQ(log.Take(), (Heard{{"button", mouse_up}}));
     window::release_capture();
 
     // A label without handlers: its catching ancestor takes the press.
     PointerAt(20, 55);
     win->dispatch(event_type::mouse_down, 0, 0);
     EXPECT_EQ(win->focused, &label);
-    EXPECT_EQ(log.Take(), (std::vector<std::string>{E("panel", event_type::mouse_down),
-                                                    E("window", event_type::mouse_down)}));
+    EXPECT_EQ(log.Take(), (Heard{{"panel", mouse_down}, {"window", mouse_down}}));
     // A disabled widget keeps neither focus nor the press; the window still hears it.
     PointerAt(20, 95);
     win->dispatch(event_type::mouse_down, 0, 0);
     EXPECT_EQ(win->focused, &label);
-    EXPECT_EQ(log.Take(), std::vector<std::string>{E("window", event_type::mouse_down)});
+    EXPECT_EQ(log.Take(), (Heard{{"window", mouse_down}}));
 }
 
 TEST_F(WindowTest, DoubleClickSwallowsTheNextButtonUp) {
@@ -121,8 +103,7 @@ TEST_F(WindowTest, DoubleClickSwallowsTheNextButtonUp) {
     win->dispatch(event_type::double_click, 0, 0);
     win->dispatch(event_type::mouse_up, 0, 0);
     win->dispatch(event_type::mouse_up, 0, 0);
-    EXPECT_EQ(log.Take(), (std::vector<std::string>{E("window", event_type::double_click),
-                                                    E("window", event_type::mouse_up)}));
+    EXPECT_EQ(log.Take(), (Heard{{"window", double_click}, {"window", mouse_up}}));
 }
 
 TEST_F(WindowTest, HoverGoesToTheNearestEnabledWidget) {
@@ -134,24 +115,24 @@ TEST_F(WindowTest, HoverGoesToTheNearestEnabledWidget) {
     log.Watch(win->root, "root", {event_type::mouse_enter, event_type::mouse_leave});
 
     // The first move after the pointer enters only arms leave tracking.
+    win->on_event(static_cast<uint32_t>(mouse_leave), 0, 0);
     PointerAt(60, 60);
     EXPECT_TRUE(win->on_mouse_move(96));
     EXPECT_TRUE(log.Take().empty());
     EXPECT_FALSE(win->on_mouse_move(96));
     EXPECT_EQ(win->hovered, &panel);
-    EXPECT_EQ(log.Take(), std::vector<std::string>{E("panel", event_type::mouse_enter)});
+    EXPECT_EQ(log.Take(), (Heard{{"panel", mouse_enter}}));
     win->on_mouse_move(96);
-    EXPECT_EQ(log.Take(), std::vector<std::string>{E("panel", event_type::mouse_move)});
+    EXPECT_EQ(log.Take(), (Heard{{"panel", mouse_move}}));
 
     PointerAt(300, 250);
     win->on_mouse_move(96);
     EXPECT_EQ(win->hovered, &win->root);
-    EXPECT_EQ(log.Take(), (std::vector<std::string>{E("panel", event_type::mouse_leave),
-                                                    E("root", event_type::mouse_enter)}));
+    EXPECT_EQ(log.Take(), (Heard{{"panel", mouse_leave}, {"root", mouse_enter}}));
     win->on_event(static_cast<uint32_t>(event_type::mouse_leave), 0, 0);
     EXPECT_EQ(win->hovered, nullptr);
     EXPECT_FALSE(win->is_tracking());
-    EXPECT_EQ(log.Take(), std::vector<std::string>{E("root", event_type::mouse_leave)});
+    EXPECT_EQ(log.Take(), (Heard{{"root", mouse_leave}}));
 }
 
 TEST_F(WindowTest, WheelStaysWithTheListUnderARestingPointer) {
@@ -172,9 +153,8 @@ TEST_F(WindowTest, WheelStaysWithTheListUnderARestingPointer) {
     win->dispatch(event_type::mouse_wheel, event_param(&delta), 0);
     host->clock_ms = 1750;
     win->dispatch(event_type::mouse_wheel, event_param(&delta), 0);
-    EXPECT_EQ(log.Take(), (std::vector<std::string>{E("first", event_type::mouse_wheel),
-                                                    E("first", event_type::mouse_wheel),
-                                                    E("second", event_type::mouse_wheel)}));
+    EXPECT_EQ(log.Take(),
+              (Heard{{"first", mouse_wheel}, {"first", mouse_wheel}, {"second", mouse_wheel}}));
     // Only while the window has the keyboard focus.
     host->focus = false;
     win->dispatch(event_type::mouse_wheel, event_param(&delta), 0);
@@ -216,7 +196,6 @@ TEST_F(WindowTest, PaintWalksVisibleIntersectingWidgetsInOrder) {
             painted.push_back(name);
         });
     }
-    RecordingGraphics().primitives.clear();
     RecordingGraphics().calls.clear();
     win->on_paint(0, 0, 300, 300);
     EXPECT_EQ(painted, (std::vector<std::string>{"root", "panel", "inside"}));
@@ -250,8 +229,7 @@ TEST_F(WindowTest, SetBoundsFiresSizeAndMoveEventsAndLaysOutAnchors) {
     EXPECT_EQ(panel.requested, panel.bounds);
     EXPECT_EQ(previousSize, (size{100, 100}));
     EXPECT_EQ(previousPosition, (point{10, 10}));
-    EXPECT_EQ(log.Take(), (std::vector<std::string>{E("child", event_type::parent_resized),
-                                                    E("child", event_type::parent_moved)}));
+    EXPECT_EQ(log.Take(), (Heard{{"child", parent_resized}, {"child", parent_moved}}));
     EXPECT_EQ(child.bounds, (rect{185, -15, 10, 10}));
     // The old area is repainted through the parent.
     EXPECT_EQ(std::count(host->invalidated.begin(), host->invalidated.end(), int_rect{0, 0, 400, 300}), 1);
@@ -305,8 +283,7 @@ TEST_F(WindowTest, RemovingAChildDropsTheParentsHandlersOnIt) {
 
     panel.remove_child(&child);
 
-    EXPECT_EQ(log.Take(), (std::vector<std::string>{E("child", event_type::parent_shown),
-                                                    E("panel", event_type::child_removed)}));
+    EXPECT_EQ(log.Take(), (Heard{{"child", parent_shown}, {"panel", child_removed}}));
     EXPECT_EQ(child.parent, nullptr);
     EXPECT_FALSE(event_hub::instance().fire(&child, event_type::clicked));
     EXPECT_EQ(clicks, 0);
@@ -399,7 +376,7 @@ TEST_F(WindowTest, TooltipShowsAfterTheRestAndHidesWhenTheHoverMoves) {
     win->dispatch(event_type::mouse_down, 0, 0);
     EXPECT_FALSE(tip->shown);
     EXPECT_FALSE(tipHost.visible);
-    EXPECT_EQ(log.Take(), (std::vector<std::string>{E("tip", event_type::hidden)}));
+    EXPECT_EQ(log.Take(), (Heard{{"tip", hidden}}));
     win->dispatch(event_type::mouse_up, 0, 0);
 
     // Near the screen's corner it is moved back inside the work area.
@@ -418,7 +395,7 @@ TEST_F(WindowTest, TooltipShowsAfterTheRestAndHidesWhenTheHoverMoves) {
     win->on_mouse_move(96);
     win->on_timer(0xFFFFFFFF);
     EXPECT_FALSE(tip->shown);
-    EXPECT_EQ(log.Take(), (std::vector<std::string>{E("tip", event_type::hidden)}));
+    EXPECT_EQ(log.Take(), (Heard{{"tip", hidden}}));
     win->remove_tooltips(&a);
     EXPECT_TRUE(host->timers.empty());
 }
