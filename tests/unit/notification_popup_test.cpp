@@ -98,21 +98,16 @@ TEST_F(NotificationPopupTest, LayoutFollowsMarginsPictureAndMessage) {
     };
     // Tahoma 12 in the recording text model: 6 dips a unit, lines 14 high; measuring adds a dip
     // and the label one more.
+    // clang-format off
     const Case cases[] = {
         {"cancel", kCancelAliases, true, "Are you sure?", {70, 84, 260, 16}, 120, 20, 140, 170},
         {"failure", kFailureAliases, true, "Are you sure?", {40, 84, 320, 16}, 120, 50, 170, 170},
-        {"long message, no picture",
-         kCancelAliases,
-         false,
-         "1\n2\n3\n4\n5\n6\n7\n8",
-         {70, 40, 260, 114},
-         174,
-         20,
-         140,
-         224},
+        {"long message, no picture", kCancelAliases, false, "1\n2\n3\n4\n5\n6\n7\n8",
+         {70, 40, 260, 114}, 174, 20, 140, 224},
         // The toolkit's own margins: {20, 20} and a gap of 10 stored as one number.
         {"toolkit margins", {}, true, "Are you sure?", {20, 74, 360, 16}, 100, 70, 190, 140},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         NotificationPopup popup;
@@ -123,7 +118,7 @@ TEST_F(NotificationPopupTest, LayoutFollowsMarginsPictureAndMessage) {
         EXPECT_EQ(host.flags, 0);
         EXPECT_EQ(host.centred, 1);
         EXPECT_FALSE(host.visible) << "shown by run";
-        EXPECT_EQ((rect{0, 0, host.client.width, host.client.height}), (rect{0, 0, 400, c.height}));
+        EXPECT_EQ((size{host.client.width, host.client.height}), (size{400, c.height}));
         EXPECT_EQ(popup.root.bounds, (rect{0, 0, 400, c.height}));
         EXPECT_EQ(popup.messageLabel.bounds, c.label);
         EXPECT_EQ(popup.buttonRow.bounds, (rect{c.label.x, c.row_y, c.label.width, 30}));
@@ -136,10 +131,8 @@ TEST_F(NotificationPopupTest, LayoutFollowsMarginsPictureAndMessage) {
         EXPECT_EQ(fills[0].local, (rect_f{0, 0, 400, float(c.height)}));
         EXPECT_EQ(fills[0].color, F(kBack));
         const auto pictures = Drawn("draw_bitmap");
-        ASSERT_EQ(pictures.size(), c.picture ? 1u : 0u);
-        if (c.picture) {
-            EXPECT_EQ(pictures[0].local, (rect_f{170, 20, 230, 64}));
-        }
+        EXPECT_EQ(pictures.size(), c.picture ? 1u : 0u);
+        for (const auto& shown : pictures) EXPECT_EQ(shown.local, (rect_f{170, 20, 230, 64}));
         // The message, then YES and NO, each in the installer's colours.
         const auto pills = Drawn("fill_ellipse");
         const auto texts = Drawn("draw_text");
