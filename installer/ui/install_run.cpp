@@ -53,11 +53,11 @@ bool UserWantsRetry(InstallerUI& ui, const Failure& failure) {
 }
 
 void ShowOutcome(InstalledCheckbox& line, const std::string& versionName, bool installed) {
-    line.caption = ResultLineText(versionName, installed);
-    line.arrange(line.arrangement);
     line.ticked = installed;
     if (line.bound != nullptr) *line.bound = installed;
-    line.invalidate(false);
+    line.caption = ResultLineText(versionName, installed);
+    // Re-measures the caption and repaints the line.
+    line.arrange(line.arrangement);
     line.set_shown(true);
 }
 
