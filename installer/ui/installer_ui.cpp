@@ -3,12 +3,23 @@
 #include <functional>
 
 #include "installer/ui/installer_theme.h"
+#include "installer/ui/page_layout.h"
 #include "ui/theme/theme_lookup.h"
 
 namespace {
 
 std::unique_ptr<pelsdk::ui::image> EmptyPicture() {
     return std::make_unique<pelsdk::ui::image>(*pelsdk::ui::current_window_platform().imaging);
+}
+
+// One transparent panel per page over the page area, hidden until its page is shown.
+void CreatePagePanels(InstallerUI& installer) {
+    const pelsdk::ui::rect area = PageArea(installer.root);
+    for (pelsdk::ui::generic_panel& page : installer.pages) {
+        Place(installer, installer.root, page, area);
+        page.style.set_value("default_back_color", pelsdk::ui::color{0, 0, 0, 0});
+        page.set_shown(false);
+    }
 }
 
 }  // namespace
@@ -24,7 +35,16 @@ InstallerUI::InstallerUI(pelsdk::platform::services& os)
         &root, this, pelsdk::ui::event_type::paint,
         std::bind(&InstallerUI::PaintFrame, this, std::placeholders::_1));
     versionEntries = BuildVersionList(workData);
+    CreatePagePanels(*this);
+    BuildWelcomePage();
+    BuildVersionsPage();
+    BuildLicensePage();
     CreateFooter();
+    pelsdk::ui::generic_button* const footer[] = {&footerLicenseLink, &cancelButton, &backButton,
+                                                  &nextButton};
+    for (pelsdk::ui::generic_button* button : footer) {
+        ConnectMember(*button, pelsdk::ui::event_type::clicked, *this, &InstallerUI::OnButtonClick);
+    }
     SetPage(Welcome);
     center();
     noticeText = "Velkor 1.0.40 \xc2\xb7 \xc2\xa9 2026 Quintrel Software";
