@@ -1,0 +1,283 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <memory>
+#include <tuple>
+
+#include "installer/ui/installer_ui.h"
+#include "installer/ui/notification_popup.h"
+#include "installer/ui/page_layout.h"
+#include "platform/text_encoding.h"
+#include "tests/support/headless_scene.h"
+#include "tests/support/scripted_windows.h"
+#include "ui/widgets/tooltip.h"
+
+namespace {
+
+using namespace pelsdk::ui;
+using pelsdk::platform::folder_choice;
+using pelsdk::platform::scripted_window_host;
+
+constexpr rect kArea{450, 64, 574, 496};  // right of the banner, between header and footer
+
+TEST(PageColumn, CentresInIntegerHalvesTowardZeroThenRaisesToTheMinimum) {
+    const size none{INT32_MIN, INT32_MIN};
+    EXPECT_EQ(CenteredPage(kArea, {433, 301}, none), (rect{520, 161, 433, 301}));
+    EXPECT_EQ(CenteredPage(kArea, {600, 501}, none), (rect{437, 62, 600, 501}));  // not 61
+    EXPECT_EQ(CenteredPage(kArea, {100, 50}, {200, 80}), (rect{687, 287, 200, 80}));
+
+    // Only widgets at x 0 widen the column; a hidden last widget still ends it.
+    widget page, title, link, last;
+    for (widget* child : {&title, &link, &last}) page.add_child(child);
+    title.bounds = {0, 0, 434, 40};
+    link.bounds = {190, 60, 500, 15};
+    last.bounds = {0, 200, 424, 30};
+    EXPECT_EQ(ColumnSize(page, last), (size{434, 245}));
+}
+
+class Wizard : public HeadlessTest {
+protected:
+    void SetUp() override { UseScriptedWindows(); }
+    void TearDown() override { scripted_window_host::on_modal_loop = nullptr; }
+
+    // The first `count` of CC, CC2014, CC2015, CC2015.3, CC2017, CC2018 and an unlisted version
+    // named 2019 after the folder two levels above its plug-in folder.
+    void Start(size_t count) {
+        const wchar_t* keys[] = {L"12", L"13", L"13.5", L"13.8", L"14.0", L"15.0", L"16.0"};
+        for (size_t i = 0; i < count; ++i) {
+            machine.keys.set_value(
+                std::wstring(L"SOFTWARE\\Adobe\\After Effects\\") + keys[i], L"PluginInstallPath",
+                std::wstring(i == 6 ? L"C:\\Adobe After Effects 2019" : L"C:\\AE") + L"\\" +
+                    keys[i] + L"\\Plug-ins");
+        }
+        ui = std::make_unique<InstallerUI>(os);
+        host = &static_cast<scripted_window_host&>(ui->host());
+    }
+    // The free-space line for a figure; none, an empty line.
+    static std::string FreeSpace(const char* figure) {
+        if (figure == nullptr) return "";
+        return "At least " + std::string(figure) + " MB of free disk space is required.";
+    }
+
+    // The pointer at the widget's offset (its centre by default), in window dips.
+    void PointAt(const widget& w, point offset = {-1, -1}) {
+        point at = offset.x < 0 ? point{w.bounds.width / 2, w.bounds.height / 2} : offset;
+        for (const widget* up = &w; up != nullptr; up = up->parent) {
+            at = {at.x + up->bounds.x, at.y + up->bounds.y};
+        }
+        host->pointer = {at.x, at.y};
+        ui->on_mouse_move(96);
+        ui->on_mouse_move(96);
+    }
+    void Click(const widget& w, uint64_t button = 0, point offset = {-1, -1}) {
+        PointAt(w, offset);
+        ui->dispatch(event_type::mouse_down, button, 0);
+        ui->dispatch(event_type::mouse_up, button, 0);
+    }
+    std::string TipOf(const widget& w) {
+        PointAt(w);
+        for (int tick = 0; tick < 20; ++tick) ui->on_timer(tooltip_schedule::kTimer);
+        return ui->tooltip_window()->body;
+    }
+
+    std::unique_ptr<InstallerUI> ui;
+    scripted_window_host* host = nullptr;
+};
+
+TEST_F(Wizard, ButtonsAndLinksMoveBetweenPagesAndTheLicenseReturnsWhereItCameFrom) {
+    Start(1);
+    enum Action { kBack, kNext, kFooterLink, kWelcomeLink, kOpenLicense, kBackOnWelcome };
+    using Footer = std::tuple<uint32_t, std::string, bool, std::string, bool>;
+    const std::pair<Action, Footer> steps[] = {
+        {kWelcomeLink, {License, "0001", true, "I AGREE", false}},
+        {kNext, {Welcome, "1000", false, "I AGREE", true}},
+        {kFooterLink, {License, "0001", true, "I AGREE", false}},
+        {kBack, {Welcome, "1000", false, "I AGREE", true}},
+        {kBackOnWelcome, {Welcome, "1000", false, "I AGREE", true}},
+        {kNext, {Versions, "0100", true, "INSTALL", false}},
+        {kOpenLicense, {License, "0001", true, "I AGREE", false}},
+        {kBack, {Versions, "0100", true, "INSTALL", false}},
+        {kBack, {Welcome, "1000", false, "I AGREE", true}},
+        {kNext, {Versions, "0100", true, "INSTALL", false}},
+        {kNext, {Installing, "0010", false, "INSTALLING...", false}},
+    };
+    generic_button* const buttons[] = {&ui->backButton, &ui->nextButton, &ui->footerLicenseLink,
+                                       &ui->welcomeLicenseLink};
+    for (const auto& [action, footer] : steps) {
+        if (action == kOpenLicense) {
+            ui->SetPage(License);
+        } else if (action == kBackOnWelcome) {
+            // Disabled, so only a direct call reaches the handler: it must not leave the pages.
+            ui->OnButtonClick({&ui->backButton, event_type::clicked, 2, 1, 0, 0});
+        } else {
+            Click(*buttons[action]);
+        }
+        std::string shown;
+        for (const generic_panel& page : ui->pages) shown += page.is_visible(true) ? '1' : '0';
+        const bool link = ui->footerLicenseLink.is_visible(true);
+        EXPECT_EQ(link, ui->footerLicenseLink.is_enabled());
+        EXPECT_EQ(Footer(ui->currentPage, shown, ui->backButton.is_enabled(),
+                         ui->nextButton.caption, link),
+                  footer);
+        EXPECT_EQ(ui->nextButton.is_enabled(), ui->currentPage != Installing);
+        EXPECT_TRUE(ui->backButton.is_visible(true) && ui->cancelButton.is_enabled());
+        EXPECT_EQ(ui->cancelButton.caption, "CANCEL");
+    }
+}
+
+TEST_F(Wizard, EveryPageStandsCentredRightOfTheBanner) {
+    Start(2);
+    ui->SetPage(Installing);
+    const rect& sentence = ui->welcomeAgreement.bounds;
+    EXPECT_EQ(sentence.y, ui->welcomeIntro.bounds.y + ui->welcomeIntro.bounds.height);
+    EXPECT_EQ(ui->welcomeLicenseLink.bounds,
+              (rect{sentence.width, sentence.y, 250, sentence.height}));
+    EXPECT_EQ(ui->welcomeVersionLine.bounds.y, sentence.y + sentence.height + 15);
+    const int32_t firstLine = ui->progressTextLabel.bounds.y + 35;
+    ASSERT_EQ(ui->resultLines.size(), 2u);
+    EXPECT_EQ(ui->resultLines[1]->bounds, (rect{0, firstLine + 25, 424, 20}));
+    EXPECT_EQ(ui->clickFinishLabel.bounds.y, firstLine + 2 * 25 + 20);
+
+    const std::pair<WizardPage, const widget*> lasts[] = {{Welcome, &ui->welcomeVersionLine},
+                                                          {Versions, &ui->versionsFlow},
+                                                          {Installing, &ui->clickFinishLabel}};
+    for (const auto& [page, last] : lasts) {
+        const int32_t height = last->bounds.y + last->bounds.height + 15;
+        EXPECT_EQ(ui->pages[page].bounds, (rect{520, 64 + (496 - height) / 2, 434, height}));
+    }
+    EXPECT_EQ(ui->pages[License].bounds, kArea);
+    EXPECT_EQ(ui->licenseScrollBar.bounds, (rect{559, 0, 15, 496}));
+    EXPECT_EQ(ui->licenseText.bounds.width, 539);
+    EXPECT_GT(ui->licenseText.bounds.height, 496) << "the whole document, to be scrolled";
+}
+
+TEST_F(Wizard, VersionBoxesFillTwoColumnsNewestFirstAfterTheCustomBox) {
+    struct Case {
+        size_t detected;
+        const char* boxes;  // caption and place from the first row's left, box by box
+        int32_t flowBelow;
+        const char* freeSpace;
+    };
+    const Case cases[] = {
+        {0, "Custom 190,0 ", 14, nullptr},
+        {1, "Custom 190,0 CC 0,0 ", 14, "0.830078"},
+        {3, "Custom 190,0 CC2015 0,0 CC2014 95,0 CC 0,20 ", 34, "2.49023"},
+        {7,
+         "Custom 190,0 2019 0,0 CC2018 95,0 CC2017 0,20 CC2015.3 95,20 CC2015 0,40 CC2014 95,40 "
+         "CC 0,60 ",
+         74, "5.81055"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.detected);
+        Start(c.detected);
+        ui->SetPage(Versions);
+        const int32_t firstRow = ui->versionsBreak.bounds.y + 35;
+        std::string boxes;
+        for (const auto& box : ui->versionCheckBoxes) {
+            const rect& at = box->bounds;
+            boxes += box->caption + " " + std::to_string(at.x) + "," +
+                     std::to_string(at.y - firstRow) + " ";
+            // Detected versions start ticked, the custom box not.
+            EXPECT_EQ(box->ticked, box->caption != "Custom");
+            EXPECT_TRUE(box->is_enabled() && at.width == 85 && at.height == 14);
+        }
+        EXPECT_EQ(boxes, c.boxes);
+        EXPECT_EQ(ui->customFolderButton.bounds, (rect{285, firstRow - 5, 110, 25}));
+        EXPECT_EQ(ui->versionsFlow.bounds.y, firstRow + c.flowBelow);
+        EXPECT_EQ(ui->freeSpaceLabel.text, FreeSpace(c.freeSpace));
+        EXPECT_EQ(
+            TipOf(*ui->versionCheckBoxes.back()),
+            c.detected == 0 ? "[Plugin] Quintrel" : "[Plugin] C:\\AE\\12\\Plug-ins\\Quintrel");
+        ui.reset();
+    }
+}
+
+TEST_F(Wizard, FreeSpaceFollowsTheTicksAndTheCustomFolder) {
+    Start(2);
+    ui->SetPage(Versions);
+    ScriptedFolders().asked.clear();
+    enum Action { kTick, kPickCancelled, kPickFolder };
+    struct Step {
+        Action action;
+        size_t box;  // 0 Custom, 1 CC2014, 2 CC
+        const char* freeSpace;
+        bool customOn;
+    };
+    const Step steps[] = {
+        {kTick, 1, "0.830078", false},      {kTick, 2, nullptr, false},
+        {kTick, 0, nullptr, true},  // no folder yet: no room needed
+        {kPickCancelled, 0, nullptr, true}, {kPickFolder, 0, "0.830078", true},
+        {kTick, 1, "1.66016", true},        {kTick, 2, "2.49023", true},
+        {kTick, 0, "1.66016", false},  // the folder stays, but counts no more
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(&s - steps);
+        const folder_choice::outcome outcome = s.action == kPickFolder
+                                                   ? folder_choice::outcome::chosen
+                                                   : folder_choice::outcome::cancelled;
+        ScriptedFolders().answer = {outcome, L"D:/My Plug-ins"};
+        Click(s.action == kTick ? static_cast<widget&>(*ui->versionCheckBoxes[s.box])
+                                : ui->customFolderButton);
+        EXPECT_EQ(ui->freeSpaceLabel.text, FreeSpace(s.freeSpace));
+        EXPECT_EQ(ui->customFolderButton.is_enabled(), s.customOn);
+        EXPECT_EQ(ui->customPathLabel.is_visible(false), s.customOn);
+        EXPECT_EQ(ui->pages[Versions].bounds.height,
+                  ui->versionsFlow.bounds.y + ui->versionsFlow.bounds.height + 15);
+    }
+    EXPECT_EQ(ui->versionEntries.back().pluginFolder, L"D:\\My Plug-ins");
+    EXPECT_EQ(ui->customPathLabel.text, "\nCustom Plugin Path: D:\\My Plug-ins");
+    ASSERT_EQ(ScriptedFolders().asked.size(), 2u);
+    EXPECT_EQ(ScriptedFolders().asked[0].owner, host);
+    EXPECT_EQ(ScriptedFolders().asked[0].title, u"Custom Folder");
+}
+
+TEST_F(Wizard, CancelAsksToExitAndClosesWithTheAnswer) {
+    Start(1);
+    // Escape leaves the installer open (42 stays); Enter confirms and closes it with 1.
+    const std::tuple<WizardPage, uint64_t, int32_t> cases[] = {
+        {Welcome, 27, 42}, {Versions, 27, 42}, {Versions, 13, 1}};
+    for (const auto& [page, key, result] : cases) {
+        ui->SetPage(page);
+        ui->modal_result = 42;
+        std::string asked;
+        scripted_window_host::on_modal_loop = [&, key = key](scripted_window_host& popupHost) {
+            const auto& popup = dynamic_cast<NotificationPopup&>(*popupHost.events);
+            asked = popupHost.title + "|" + popup.messageLabel.text + "|" +
+                    std::to_string(popup.messageLabel.bounds.x);
+            EXPECT_EQ(popupHost.owner, host);
+            popupHost.loop_step = [&popupHost, key] {
+                popupHost.events->on_event(static_cast<uint32_t>(event_type::key_down), key, 0);
+            };
+        };
+        Click(ui->cancelButton);
+        EXPECT_EQ(asked,
+                  "Exit Installer|Are you sure you want to cancel Velkor Plug-in for After Effects "
+                  "installation?|70");
+        EXPECT_EQ(ui->modal_result, result);
+        EXPECT_EQ(ui->currentPage, page);
+    }
+}
+
+TEST_F(Wizard, RightClickOnTheLicenseOffersCopyOfItsVisibleText) {
+    Start(0);
+    Click(ui->welcomeLicenseLink);
+    // Left click; right click with the menu dismissed; right click choosing "Copy".
+    const std::tuple<uint64_t, uint32_t, size_t, size_t> cases[] = {
+        {0, 1, 0, 0}, {2, 0, 1, 0}, {2, 1, 1, 1}};
+    for (const auto& [button, answer, menus, copies] : cases) {
+        ScriptedMenus().answer = answer;
+        ScriptedMenus().last_items.clear();
+        RecordingClipboard().contents.clear();
+        Click(ui->licenseText, button, {40, 10});
+        EXPECT_EQ(ScriptedMenus().last_items.size(), menus);
+        EXPECT_EQ(RecordingClipboard().contents.size(), copies);
+    }
+    using item = pelsdk::platform::scripted_menus::item;
+    EXPECT_EQ(ScriptedMenus().last_items, (std::vector<item>{{1, -1, "Copy"}}));
+    const std::u16string& copied = RecordingClipboard().contents.at(0);
+    EXPECT_EQ(copied, pelsdk::platform::utf8_to_utf16(ui->licenseText.text));
+    EXPECT_EQ(copied.find(u'<'), std::u16string::npos) << "no tags";
+    EXPECT_NE(copied.find(u"QUINTREL SOFTWARE LICENSE AGREEMENT"), std::u16string::npos);
+}
+
+}  // namespace
