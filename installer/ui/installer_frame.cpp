@@ -1,5 +1,6 @@
 // The installer's frame: the footer widgets and the painting behind the pages.
 #include "installer/ui/installer_ui.h"
+#include "installer/ui/page_layout.h"
 #include "ui/theme/theme_lookup.h"
 
 using pelsdk::ui::rect;
@@ -62,6 +63,13 @@ void InstallerUI::CreateFooter() {
     SetButtonText(cancelButton, "CANCEL");
     SetButtonText(backButton, "BACK");
     SetButtonText(nextButton, "NEXT");
+    for (pelsdk::ui::generic_button* button :
+         {static_cast<pelsdk::ui::generic_button*>(&footerLicenseLink),
+          static_cast<pelsdk::ui::generic_button*>(&cancelButton),
+          static_cast<pelsdk::ui::generic_button*>(&backButton),
+          static_cast<pelsdk::ui::generic_button*>(&nextButton)}) {
+        ConnectMember(*button, pelsdk::ui::event_type::clicked, *this, &InstallerUI::OnButtonClick);
+    }
 }
 
 void InstallerUI::PaintFrame(const pelsdk::ui::event_info&) {

@@ -40,11 +40,6 @@ InstallerUI::InstallerUI(pelsdk::platform::services& os)
     BuildVersionsPage();
     BuildLicensePage();
     CreateFooter();
-    pelsdk::ui::generic_button* const footer[] = {&footerLicenseLink, &cancelButton, &backButton,
-                                                  &nextButton};
-    for (pelsdk::ui::generic_button* button : footer) {
-        ConnectMember(*button, pelsdk::ui::event_type::clicked, *this, &InstallerUI::OnButtonClick);
-    }
     SetPage(Welcome);
     center();
     noticeText = "Velkor 1.0.40 \xc2\xb7 \xc2\xa9 2026 Quintrel Software";

@@ -50,7 +50,6 @@ void InstallerUI::BuildVersionsPage() {
         auto box = std::make_unique<pelsdk::ui::check_box>();
         box->caption = workData.versionNames[row->index];
         box->bound = &row->selected;
-        box->ticked = row->selected;
         UseTransparentBack(*box);
         Place(*this, page, *box,
               custom ? rect{kCustomBoxX, firstRow, kBoxWidth, kBoxHeight}

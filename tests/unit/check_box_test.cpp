@@ -98,6 +98,10 @@ TEST_F(CheckBoxTest, AnyReleaseTogglesAndAnnouncesTheChangeTwice) {
                                                            {2, 0, 0, 0, !before, !before}}));
         before = !before;
     }
+    // A value the application changed since the last paint is what the release flips.
+    value = !value;
+    Click(30, 25);
+    EXPECT_EQ(value, before);
     // No keyboard behaviour, even focused.
     win->set_focus(&box, 0);
     Key(13);

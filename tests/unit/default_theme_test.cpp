@@ -177,8 +177,12 @@ TEST(DefaultTheme, EntriesOfTheOtherFamiliesFollowTheirNames) {
         if (name.ends_with("_font_style")) holds(Int(0));
         if (name.ends_with("_font_name")) holds(Text("Tahoma"));
         if (name.ends_with("_font_size")) holds(Float(11));
-        if (name.ends_with("_radius")) EXPECT_EQ(entry.kind, value_kind::float32);
-        if (name.ends_with("_image")) EXPECT_EQ(entry.kind, value_kind::image);
+        if (name.ends_with("_radius")) {
+            EXPECT_EQ(entry.kind, value_kind::float32);
+        }
+        if (name.ends_with("_image")) {
+            EXPECT_EQ(entry.kind, value_kind::image);
+        }
         if (entry.kind == value_kind::image && decode_image(entry.value).size != 0) {
             const image_reference picture = decode_image(entry.value);
             EXPECT_EQ(std::string(reinterpret_cast<const char*>(picture.data), 8), "\x89PNG\r\n\x1a\n");

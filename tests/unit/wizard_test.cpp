@@ -178,7 +178,7 @@ TEST_F(Wizard, VersionBoxesFillTwoColumnsNewestFirstAfterTheCustomBox) {
             boxes += box->caption + " " + std::to_string(at.x) + "," +
                      std::to_string(at.y - firstRow) + " ";
             // Detected versions start ticked, the custom box not.
-            EXPECT_EQ(box->ticked, box->caption != "Custom");
+            EXPECT_EQ(*box->bound, box->caption != "Custom");
             EXPECT_TRUE(box->is_enabled() && at.width == 85 && at.height == 14);
         }
         EXPECT_EQ(boxes, c.boxes);

@@ -100,6 +100,8 @@ void check_box::paint() {
 }
 
 void check_box::toggle() {
+    // The application may have changed the bound value since the last paint.
+    if (bound != nullptr) ticked = *bound;
     event_hub& hub = event_hub::instance();
     hub.fire(this, event_type::value_changed, 0, 0);
     ticked = !ticked;
