@@ -88,7 +88,7 @@ std::string ResultLineText(const std::string& versionName, bool installed) {
 }
 
 std::string InstallFailureMessage(const std::string& versionName, int32_t code) {
-    return "The installation of " + std::string(kProductLine) + " " + versionName +
-           " failed!\n\n" + InstallErrorMessage(code) +
+    return "The installation of " + std::string(kProductLine) + " " + versionName + " failed!\n\n" +
+           InstallErrorMessage(code) +
            "\n\nPlease contact support if you continue to have trouble.\n\nDo you want to retry?";
 }

@@ -46,9 +46,9 @@ bool UserWantsRetry(InstallerUI& ui, const Failure& failure) {
     pelsdk::ui::widget_style& look = popup.root.style;
     look.set_alias("message_popup_window_margins", "notifications_error_window_margins");
     look.set_alias("message_popup_component_margins", "notifications_error_component_margins");
-    popup.Build(&ui, "Failed to install",
-                InstallFailureMessage(ui.workData.versionNames[failure.versionIndex],
-                                      failure.code));
+    popup.Build(
+        &ui, "Failed to install",
+        InstallFailureMessage(ui.workData.versionNames[failure.versionIndex], failure.code));
     return popup.run() == kRetryChosen;
 }
 
