@@ -6,60 +6,26 @@
 using pelsdk::ui::rect;
 using pelsdk::ui::theme_color;
 using pelsdk::ui::theme_int;
-using pelsdk::ui::widget;
-
-namespace {
-
-constexpr pelsdk::ui::color kTransparent{0, 0, 0, 0};
-
-void AliasPill(widget& button, pelsdk::ui::theme_key normal, pelsdk::ui::theme_key hover,
-               pelsdk::ui::theme_key text, pelsdk::ui::theme_key text_hover) {
-    button.style.set_alias("button_color_normal", normal);
-    button.style.set_alias("button_color_hover", hover);
-    button.style.set_alias("button_font_color", text);
-    button.style.set_alias("button_font_color_hover", text_hover);
-    button.style.set_alias("button_font_name", "rounded_button_font_name");
-    button.style.set_alias("button_font_size", "rounded_button_font_size");
-}
-
-}  // namespace
 
 void InstallerUI::CreateFooter() {
     const int32_t F = theme_int(root.style, "footer_size");
     const int32_t W = root.bounds.width, H = root.bounds.height;
-    const auto place = [this](widget& child, const rect& bounds) {
-        child.window = this;
-        root.add_child(&child);
-        child.create(bounds);
-    };
-
-    place(footerLicenseLink, {180, H - F + (F - 15) / 2, 210, 15});
+    root.create_child(footerLicenseLink, {180, H - F + (F - 15) / 2, 210, 15});
     footerLicenseLink.style.set_alias("button_font_name", "footer_text_font_name");
     footerLicenseLink.style.set_alias("button_font_size", "footer_text_font_size");
     footerLicenseLink.style.set_alias("button_font_color", "title_font_color");
     footerLicenseLink.style.set_value("button_font_weight", int32_t{1});
-    footerLicenseLink.style.set_value("button_font_alignment", int32_t{0});
-    for (pelsdk::ui::theme_key key : {pelsdk::ui::theme_key("button_color_normal"),
-                                      pelsdk::ui::theme_key("button_color_hover"),
-                                      pelsdk::ui::theme_key("button_border_color_normal"),
-                                      pelsdk::ui::theme_key("button_border_color_hover"),
-                                      pelsdk::ui::theme_key("button_border_color_focus")}) {
-        footerLicenseLink.style.set_value(key, kTransparent);
-    }
+    footerLicenseLink.UseTextOnlyLook();
     SetButtonText(footerLicenseLink, "Quintrel Software License Agreement");
 
     // The 30-dip pills are centred in the footer band.
     const int32_t y = H - F + (F - 30) / 2;
-    place(cancelButton, {W - 520, y, 110, 30});
-    place(backButton, {W - 380, y, 110, 30});
-    place(nextButton, {W - 210, y, 170, 30});
-    AliasPill(cancelButton, "rounded_button_back_color_normal", "rounded_button_back_color_hover",
-              "rounded_button_font_color_normal", "rounded_button_font_color_hover");
-    AliasPill(backButton, "rounded_button_back_color_normal", "rounded_button_back_color_hover",
-              "rounded_button_font_color_normal", "rounded_button_font_color_hover");
-    AliasPill(nextButton, "rounded_button_next_back_color_normal",
-              "rounded_button_next_back_color_hover", "rounded_button_font_color_hover",
-              "rounded_button_font_color_hover");
+    root.create_child(cancelButton, {W - 520, y, 110, 30});
+    root.create_child(backButton, {W - 380, y, 110, 30});
+    root.create_child(nextButton, {W - 210, y, 170, 30});
+    cancelButton.UsePlainLook();
+    backButton.UsePlainLook();
+    nextButton.UseAccentLook();
     SetButtonText(cancelButton, "CANCEL");
     SetButtonText(backButton, "BACK");
     SetButtonText(nextButton, "NEXT");

@@ -16,7 +16,7 @@ std::unique_ptr<pelsdk::ui::image> EmptyPicture() {
 void CreatePagePanels(InstallerUI& installer) {
     const pelsdk::ui::rect area = PageArea(installer.root);
     for (pelsdk::ui::generic_panel& page : installer.pages) {
-        Place(installer, installer.root, page, area);
+        installer.root.create_child(page, area);
         page.style.set_value("default_back_color", pelsdk::ui::color{0, 0, 0, 0});
         page.set_shown(false);
     }

@@ -32,21 +32,21 @@ void InstallerUI::BuildInstallingPage() {
     const rect area = PageArea(root);
     const int32_t columnWidth = area.width - 150;
 
-    Place(*this, page, installingTitle, {0, 0, area.width - 140, 60});
+    page.create_child(installingTitle, {0, 0, area.width - 140, 60});
     UseTransparentBack(installingTitle);
     UseTitleLook(installingTitle);
     FitHeight(installingTitle, "Velkor Plug-in for After Effects Installer");
 
-    Place(*this, page, installingIntro, {0, Below(installingTitle), columnWidth, 60});
+    page.create_child(installingIntro, {0, Below(installingTitle), columnWidth, 60});
     UseIntroLook(installingIntro);
     installingIntro.style.set_value("default_back_color", pelsdk::ui::color{1, 1, 1, 0});
     FitHeight(installingIntro, "Installing Velkor Plug-in for After Effects, please wait...");
 
-    Place(*this, page, installingBreak, {0, Below(installingIntro), columnWidth, 20});
-    Place(*this, page, progressBar, {0, Below(installingBreak), columnWidth, 15});
+    page.create_child(installingBreak, {0, Below(installingIntro), columnWidth, 20});
+    page.create_child(progressBar, {0, Below(installingBreak), columnWidth, 15});
 
     const int32_t statusRow = Below(progressBar);
-    Place(*this, page, installingLabel, {0, statusRow, 100, kRowHeight});
+    page.create_child(installingLabel, {0, statusRow, 100, kRowHeight});
     UseTransparentBack(installingLabel);
     UseIntroLook(installingLabel);
     installingLabel.style.set_alias("label_font_color", "installing_label_font_color");
@@ -54,7 +54,7 @@ void InstallerUI::BuildInstallingPage() {
     installingLabel.set_text("Installing...", false, false);
 
     // Over the whole row, right-aligned: its text ends at the column's right edge.
-    Place(*this, page, progressTextLabel, {0, statusRow, columnWidth, kRowHeight});
+    page.create_child(progressTextLabel, {0, statusRow, columnWidth, kRowHeight});
     progressTextLabel.style.set_value("default_back_color", pelsdk::ui::color{0.5f, 0.5f, 0.5f, 0});
     progressTextLabel.style.set_alias("label_text_valign", "label_intro_text_valign");
     progressTextLabel.style.set_alias("label_font_size", "progress_label_font_size");
@@ -69,14 +69,14 @@ void InstallerUI::BuildInstallingPage() {
         auto line = std::make_unique<InstalledCheckbox>();
         line->caption = "Velkor Plug-in for After Effects " + workData.versionNames[row.index];
         UseResultLook(*line);
-        Place(*this, page, *line, {0, y, columnWidth, kRowHeight});
+        page.create_child(*line, {0, y, columnWidth, kRowHeight});
         line->set_shown(false);
         resultLines.push_back(std::move(line));
         y += kResultLineStep;
     }
 
     // Last in the column even while hidden, so the page keeps room for it.
-    Place(*this, page, clickFinishLabel, {0, y + kFinishGap, columnWidth, 60});
+    page.create_child(clickFinishLabel, {0, y + kFinishGap, columnWidth, 60});
     UseTransparentBack(clickFinishLabel);
     UseIntroLook(clickFinishLabel);
     FitHeight(clickFinishLabel, "Click Finish to close installer.");

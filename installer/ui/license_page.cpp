@@ -21,17 +21,16 @@ void InstallerUI::BuildLicensePage() {
     licenseDocument = std::string(LicenseDocument());
     const rect area = PageArea(root);
 
-    Place(*this, pages[License], licenseViewport, {0, 0, area.width, area.height});
+    pages[License].create_child(licenseViewport, {0, 0, area.width, area.height});
     licenseViewport.style.set_value("default_back_color", kWhite);
 
-    Place(*this, licenseViewport, licenseScrollBar,
-          {area.width - kBarWidth, 0, kBarWidth, area.height});
+    licenseViewport.create_child(licenseScrollBar,
+                                 {area.width - kBarWidth, 0, kBarWidth, area.height});
     licenseScrollBar.style.set_value("default_back_color", color{0.208f, 0.208f, 0.208f, 1});
     licenseScrollBar.step = 30;
 
     // Laid out in the width left of the bar; its height follows the document.
-    Place(*this, licenseViewport, licenseText,
-          {kTextLeft, 0, area.width - kTextInset, area.height});
+    licenseViewport.create_child(licenseText, {kTextLeft, 0, area.width - kTextInset, area.height});
     licenseText.style.set_value("default_back_color", kWhite);
     licenseText.style.set_alias("label_text_valign", "label_intro_text_valign");
     licenseText.style.set_alias("label_font_name", "license_label_font_name");

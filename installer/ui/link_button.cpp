@@ -1,18 +1,15 @@
 #include "installer/ui/link_button.h"
 
 #include "ui/core/window.h"
+#include "ui/theme/theme_key.h"
 
 using namespace pelsdk::ui;
 
 LinkButton::LinkButton() {
-    event_hub::instance().register_handler(this, this, event_type::created,
-                                           [this](const event_info&) { OnCreated(); });
+    on(event_type::created, [this](const event_info&) { OnCreated(); });
 }
 
 void LinkButton::OnCreated() {
-    auto on = [this](event_type type, event_handler handler) {
-        event_hub::instance().register_handler(this, this, type, std::move(handler));
-    };
     on(event_type::mouse_enter, [this](const event_info&) { ShowPointerOver(true); });
     on(event_type::mouse_leave, [this](const event_info&) { ShowPointerOver(false); });
     // A link hidden under the pointer gives the arrow back at once; its underline stays until
@@ -20,6 +17,16 @@ void LinkButton::OnCreated() {
     on(event_type::hidden, [this](const event_info&) {
         window->host().set_cursor(pelsdk::platform::cursor_shape::arrow);
     });
+}
+
+void LinkButton::UseTextOnlyLook() {
+    style.set_value("button_font_alignment", int32_t{0});
+    for (const theme_key& key :
+         {theme_key("button_color_normal"), theme_key("button_color_hover"),
+          theme_key("button_border_color_normal"), theme_key("button_border_color_hover"),
+          theme_key("button_border_color_focus")}) {
+        style.set_value(key, color{0, 0, 0, 0});
+    }
 }
 
 // Changing the underline announces a style change, which repaints the button.

@@ -7,6 +7,8 @@
 class LinkButton : public pelsdk::ui::generic_button {
 public:
     LinkButton();
+    // Only the text shows: no fill, no border, not even for the focus; left-aligned.
+    void UseTextOnlyLook();
 
 private:
     void OnCreated();

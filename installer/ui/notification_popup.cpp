@@ -1,7 +1,5 @@
 #include "installer/ui/notification_popup.h"
 
-#include <span>
-
 #include "ui/theme/theme_lookup.h"
 
 using namespace pelsdk::ui;
@@ -14,39 +12,6 @@ constexpr int32_t kButtonHeight = 30;
 constexpr int32_t kButtonGap = 20;
 constexpr uint64_t kEnterKey = 13;
 constexpr uint64_t kEscapeKey = 27;
-
-struct Alias {
-    theme_key key;
-    theme_key target;
-};
-
-// YES looks like the installer's NEXT button, NO like its CANCEL button.
-const Alias kYesAliases[] = {
-    {"button_color_normal", "rounded_button_next_back_color_normal"},
-    {"button_color_hover", "rounded_button_next_back_color_hover"},
-    {"button_font_color", "rounded_button_font_color_hover"},
-    {"button_font_color_hover", "rounded_button_font_color_hover"},
-    {"button_font_name", "rounded_button_font_name"},
-    {"button_font_size", "rounded_button_font_size"},
-};
-const Alias kNoAliases[] = {
-    {"button_color_normal", "rounded_button_back_color_normal"},
-    {"button_color_hover", "rounded_button_back_color_hover"},
-    {"button_font_color", "rounded_button_font_color_normal"},
-    {"button_font_color_hover", "rounded_button_font_color_hover"},
-    {"button_font_name", "rounded_button_font_name"},
-    {"button_font_size", "rounded_button_font_size"},
-};
-const Alias kMessageAliases[] = {
-    {"label_font_size", "notifications_text_font_size"},
-    {"label_font_color", "notifications_text_font_color"},
-    {"label_font_name", "notifications_text_font_name"},
-    {"label_text_align", "notifications_text_alignment"},
-};
-
-void SetAliases(widget& target, std::span<const Alias> aliases) {
-    for (const Alias& alias : aliases) target.style.set_alias(alias.key, alias.target);
-}
 
 }  // namespace
 
@@ -86,36 +51,33 @@ int32_t NotificationPopup::PlacePicture(int32_t topMargin) {
 }
 
 int32_t NotificationPopup::PlaceMessage(const std::string& message, int32_t margin, int32_t top) {
-    Adopt(messageLabel, root, {margin, top, kPopupWidth - 2 * margin, 100});
+    root.create_child(messageLabel, {margin, top, kPopupWidth - 2 * margin, 100});
     messageLabel.style.set_value("default_back_color", color{0, 0, 0, 0});
-    SetAliases(messageLabel, kMessageAliases);
+    messageLabel.style.set_alias("label_font_size", "notifications_text_font_size");
+    messageLabel.style.set_alias("label_font_color", "notifications_text_font_color");
+    messageLabel.style.set_alias("label_font_name", "notifications_text_font_name");
+    messageLabel.style.set_alias("label_text_align", "notifications_text_alignment");
     messageLabel.set_text(message, false, true);
     return top + messageLabel.bounds.height;
 }
 
 void NotificationPopup::PlaceButtons(int32_t margin, int32_t top) {
-    Adopt(buttonRow, root, {margin, top, kPopupWidth - 2 * margin, kButtonHeight});
-    const auto addButton = [this](RoundedButton& button, const char* text,
-                                  std::span<const Alias> aliases) {
-        Adopt(button, buttonRow, {0, 0, kButtonWidth, kButtonHeight});
-        SetAliases(button, aliases);
+    root.create_child(buttonRow, {margin, top, kPopupWidth - 2 * margin, kButtonHeight});
+    const auto addButton = [this](RoundedButton& button, const char* text) {
+        buttonRow.create_child(button, {0, 0, kButtonWidth, kButtonHeight});
         button.caption = text;
         event_hub::instance().register_handler(&button, this, event_type::clicked,
                                                [this](const event_info& info) { OnClick(info); });
     };
     buttonRow.add_flexible_space();
-    addButton(yesButton, "YES", kYesAliases);
+    addButton(yesButton, "YES");
+    yesButton.UseAccentLook();
     buttonRow.add_fixed_space(kButtonGap);
-    addButton(noButton, "NO", kNoAliases);
+    addButton(noButton, "NO");
+    noButton.UsePlainLook();
     buttonRow.add_flexible_space();
     buttonRow.layout();
     set_focus(&yesButton, 0);
-}
-
-void NotificationPopup::Adopt(widget& child, widget& parent, const rect& area) {
-    child.window = this;
-    parent.add_child(&child);
-    child.create(area);
 }
 
 void NotificationPopup::Paint() {

@@ -35,7 +35,6 @@ private:
     // The label starts at `top` and grows with the message; gives its bottom.
     int32_t PlaceMessage(const std::string& message, int32_t margin, int32_t top);
     void PlaceButtons(int32_t margin, int32_t top);
-    void Adopt(pelsdk::ui::widget& child, pelsdk::ui::widget& parent, const pelsdk::ui::rect& area);
     void Paint();
     void OnClick(const pelsdk::ui::event_info& info);
     void OnKey(const pelsdk::ui::event_info& info);

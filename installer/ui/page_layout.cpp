@@ -16,12 +16,6 @@ rect PageArea(const widget& root) {
     return {banner, header, root.bounds.width - banner, root.bounds.height - footer - header};
 }
 
-void Place(pelsdk::ui::window& owner, widget& parent, widget& child, const rect& area) {
-    child.window = &owner;
-    parent.add_child(&child);
-    child.create(area);
-}
-
 int32_t Below(const widget& above) { return above.bounds.y + above.bounds.height + kColumnGap; }
 
 // Widgets beside the column, such as the link after the Welcome sentence, do not widen it.

@@ -15,9 +15,6 @@ inline constexpr int32_t kColumnGap = 15;
 // The area right of the banner, between the header and the footer bands, in root coordinates.
 pelsdk::ui::rect PageArea(const pelsdk::ui::widget& root);
 
-// Makes `child` a created child of `parent` in the window, at `area`.
-void Place(pelsdk::ui::window& owner, pelsdk::ui::widget& parent, pelsdk::ui::widget& child,
-           const pelsdk::ui::rect& area);
 // Hands the sender's events of one type to a member function of the owner, for the owner's life.
 template <typename Owner>
 void ConnectMember(pelsdk::ui::event_object& sender, pelsdk::ui::event_type type, Owner& owner,

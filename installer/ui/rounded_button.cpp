@@ -5,6 +5,29 @@
 
 using namespace pelsdk::ui;
 
+namespace {
+
+void UsePillLook(generic_button& button, theme_key back, theme_key back_hover, theme_key text) {
+    button.style.set_alias("button_color_normal", back);
+    button.style.set_alias("button_color_hover", back_hover);
+    button.style.set_alias("button_font_color", text);
+    button.style.set_alias("button_font_color_hover", "rounded_button_font_color_hover");
+    button.style.set_alias("button_font_name", "rounded_button_font_name");
+    button.style.set_alias("button_font_size", "rounded_button_font_size");
+}
+
+}  // namespace
+
+void RoundedButton::UseAccentLook() {
+    UsePillLook(*this, "rounded_button_next_back_color_normal",
+                "rounded_button_next_back_color_hover", "rounded_button_font_color_hover");
+}
+
+void RoundedButton::UsePlainLook() {
+    UsePillLook(*this, "rounded_button_back_color_normal", "rounded_button_back_color_hover",
+                "rounded_button_font_color_normal");
+}
+
 int32_t RoundedButton::EndRadius() const { return (bounds.height + 1) / 2; }
 
 color RoundedButton::FillColor() const {

@@ -7,6 +7,10 @@
 class RoundedButton : public pelsdk::ui::generic_button {
 public:
     void paint() override;
+    // The two looks of the installer's pills: blue with white text (NEXT, YES), or dark grey with
+    // grey text that turns white under the pointer (CANCEL, BACK, NO).
+    void UseAccentLook();
+    void UsePlainLook();
 
 private:
     // Half the height, rounded half up: the centres' distance from the ends.

@@ -30,17 +30,17 @@ void InstallerUI::BuildVersionsPage() {
     const rect area = PageArea(root);
     const int32_t columnWidth = area.width - 150;
 
-    Place(*this, page, versionsTitle, {0, 0, area.width - 140, 60});
+    page.create_child(versionsTitle, {0, 0, area.width - 140, 60});
     UseTransparentBack(versionsTitle);
     UseTitleLook(versionsTitle);
     FitHeight(versionsTitle, "Velkor Plug-in for After Effects Installer");
 
-    Place(*this, page, versionsIntro, {0, Below(versionsTitle), columnWidth, 60});
+    page.create_child(versionsIntro, {0, Below(versionsTitle), columnWidth, 60});
     UseTransparentBack(versionsIntro);
     UseIntroLook(versionsIntro);
     FitHeight(versionsIntro, "Select which versions of Adobe After Effects to install.");
 
-    Place(*this, page, versionsBreak, {0, Below(versionsIntro), columnWidth, 20});
+    page.create_child(versionsBreak, {0, Below(versionsIntro), columnWidth, 20});
 
     // The newest versions come first, the custom box (the last row) first of all.
     const int32_t firstRow = Below(versionsBreak);
@@ -51,9 +51,8 @@ void InstallerUI::BuildVersionsPage() {
         box->caption = workData.versionNames[row->index];
         box->bound = &row->selected;
         UseTransparentBack(*box);
-        Place(*this, page, *box,
-              custom ? rect{kCustomBoxX, firstRow, kBoxWidth, kBoxHeight}
-                     : GridCell(cells++, firstRow));
+        page.create_child(*box, custom ? rect{kCustomBoxX, firstRow, kBoxWidth, kBoxHeight}
+                                       : GridCell(cells++, firstRow));
         box->set_enabled(true);
         // Built once: the custom box's tip keeps naming the folder it had at start.
         add_tooltip(box.get(), {0, 0, 0, 0}, "",
@@ -62,24 +61,24 @@ void InstallerUI::BuildVersionsPage() {
         versionCheckBoxes.push_back(std::move(box));
     }
 
-    Place(*this, page, customFolderButton, {kFolderButtonX, firstRow - 5, 110, 25});
+    page.create_child(customFolderButton, {kFolderButtonX, firstRow - 5, 110, 25});
     SetButtonText(customFolderButton, "Plugin Path");
     customFolderButton.set_enabled(false);
     ConnectMember(customFolderButton, event_type::mouse_up, *this, &InstallerUI::OnVersionsEvent);
 
     // Under the first row of boxes, one row further down per pair of versions.
     const int32_t flowTop = firstRow + kBoxHeight + kRowStep * static_cast<int32_t>(cells / 2);
-    Place(*this, page, versionsFlow, {0, flowTop, columnWidth, 10});
+    page.create_child(versionsFlow, {0, flowTop, columnWidth, 10});
     ConnectMember(versionsFlow, event_type::resized, *this, &InstallerUI::OnVersionsEvent);
 
-    Place(*this, versionsFlow, customPathLabel, {0, 0, columnWidth, 0});
+    versionsFlow.create_child(customPathLabel, {0, 0, columnWidth, 0});
     customPathLabel.style.set_value("default_back_color", pelsdk::ui::color{1, 1, 1, 0});
     customPathLabel.style.set_alias("label_font_size", "label_path_font_size");
     customPathLabel.style.set_alias("label_text_valign", "label_path_text_valign");
     // Shown, like the folder button enabled, only while the custom box is ticked.
     customPathLabel.set_shown(false);
 
-    Place(*this, versionsFlow, freeSpaceLabel, {0, 0, columnWidth, 60});
+    versionsFlow.create_child(freeSpaceLabel, {0, 0, columnWidth, 60});
     UseTransparentBack(freeSpaceLabel);
     UseNoteLook(freeSpaceLabel);
     // One copy whatever is selected: the flow's first resize puts the real figure in.

@@ -14,13 +14,7 @@ void UseInlineLinkLook(LinkButton& link) {
     link.style.set_alias("button_font_name", "intro_font_name");
     link.style.set_alias("button_font_size", "intro_font_size");
     link.style.set_alias("button_font_color", "intro_font_color");
-    link.style.set_value("button_font_alignment", int32_t{0});
-    const pelsdk::ui::theme_key invisible[] = {
-        "button_color_normal", "button_color_hover", "button_border_color_normal",
-        "button_border_color_hover", "button_border_color_focus"};
-    for (const pelsdk::ui::theme_key& key : invisible) {
-        link.style.set_value(key, pelsdk::ui::color{0, 0, 0, 0});
-    }
+    link.UseTextOnlyLook();
 }
 
 }  // namespace
@@ -29,12 +23,12 @@ void InstallerUI::BuildWelcomePage() {
     pelsdk::ui::widget& page = pages[Welcome];
     const rect area = PageArea(root);
 
-    Place(*this, page, welcomeTitle, {0, 0, area.width - 140, 60});
+    page.create_child(welcomeTitle, {0, 0, area.width - 140, 60});
     UseTransparentBack(welcomeTitle);
     UseTitleLook(welcomeTitle);
     FitHeight(welcomeTitle, "Welcome to the Velkor Plug-in Installer for After Effects!");
 
-    Place(*this, page, welcomeIntro, {0, Below(welcomeTitle), area.width - 150, 60});
+    page.create_child(welcomeIntro, {0, Below(welcomeTitle), area.width - 150, 60});
     UseTransparentBack(welcomeIntro);
     UseIntroLook(welcomeIntro);
     FitHeight(welcomeIntro, std::string("This will install Velkor Plug-in ") + kVersionText +
@@ -44,7 +38,7 @@ void InstallerUI::BuildWelcomePage() {
 
     // The sentence follows the intro without a gap and ends where the link begins.
     const rect& intro = welcomeIntro.bounds;
-    Place(*this, page, welcomeAgreement, {0, intro.y + intro.height, area.width - 150, 60});
+    page.create_child(welcomeAgreement, {0, intro.y + intro.height, area.width - 150, 60});
     UseTransparentBack(welcomeAgreement);
     welcomeAgreement.style.set_value("label_text_valign", int32_t{0});
     welcomeAgreement.style.set_alias("label_font_size", "intro_font_size");
@@ -53,14 +47,14 @@ void InstallerUI::BuildWelcomePage() {
     FitWidth(welcomeAgreement, "By installing you agree to the ");
 
     const rect& sentence = welcomeAgreement.bounds;
-    Place(*this, page, welcomeLicenseLink,
-          {sentence.x + sentence.width, sentence.y, 250, sentence.height});
+    page.create_child(welcomeLicenseLink,
+                      {sentence.x + sentence.width, sentence.y, 250, sentence.height});
     UseInlineLinkLook(welcomeLicenseLink);
     SetButtonText(welcomeLicenseLink, "Quintrel Software License Agreement");
     ConnectMember(welcomeLicenseLink, pelsdk::ui::event_type::clicked, *this,
                   &InstallerUI::OnButtonClick);
 
-    Place(*this, page, welcomeVersionLine, {0, Below(welcomeAgreement), area.width - 150, 60});
+    page.create_child(welcomeVersionLine, {0, Below(welcomeAgreement), area.width - 150, 60});
     UseTransparentBack(welcomeVersionLine);
     UseNoteLook(welcomeVersionLine);
     FitHeight(welcomeVersionLine, std::string("Version: ") + kVersionText);

@@ -139,6 +139,12 @@ void widget::create(const rect& area) {
     event_hub::instance().fire(this, event_type::created);
 }
 
+void widget::create_child(widget& child, const rect& area) {
+    child.window = window;
+    add_child(&child);
+    child.create(area);
+}
+
 void widget::set_parent(widget* new_parent) {
     parent = new_parent;
     if (parent == nullptr) return;
@@ -205,6 +211,10 @@ handler_id widget::connect(event_object* sender, event_type type, event_handler 
     const handler_id id = event_hub::instance().register_handler(sender, this, type, std::move(handler));
     connections[sender].push_back(id);
     return id;
+}
+
+handler_id widget::on(event_type type, event_handler handler) {
+    return event_hub::instance().register_handler(this, this, type, std::move(handler));
 }
 
 }  // namespace pelsdk::ui

@@ -37,6 +37,8 @@ public:
 
     // Requires `window` to be set (and the widget added to its parent) first.
     void create(const rect& area);
+    // Makes `child` a created child of this widget, in this widget's window, at `area`.
+    void create_child(widget& child, const rect& area);
     void set_parent(widget* new_parent);
     void set_shown(bool value);
     void set_enabled(bool value);
@@ -49,6 +51,8 @@ public:
     // Registers a handler on another object (typically a child) on this widget's behalf; it is
     // removed when that child is removed.
     handler_id connect(event_object* sender, event_type type, event_handler handler);
+    // Registers a handler for the widget's own events, on its own behalf.
+    handler_id on(event_type type, event_handler handler);
 
     widget_style style{this};
     bool created = false;

@@ -9,14 +9,10 @@ namespace pelsdk::ui {
 check_box::check_box() : image(std::make_unique<ui::image>(*current_window_platform().imaging)) {
     set_name("check_box");
     focusable = true;
-    event_hub::instance().register_handler(this, this, event_type::created,
-                                           [this](const event_info&) { on_created(); });
+    on(event_type::created, [this](const event_info&) { on_created(); });
 }
 
 void check_box::on_created() {
-    auto on = [this](event_type type, event_handler handler) {
-        event_hub::instance().register_handler(this, this, type, std::move(handler));
-    };
     auto set_hover = [this](bool value) {
         return [this, value](const event_info&) {
             hover = value;

@@ -12,24 +12,18 @@ flow_panel::flow_panel(flow_orientation direction, bool sizes_to_content, bool w
       size_to_content(sizes_to_content),
       watch_child_sizes(watches_child_sizes) {
     style.set_value("default_back_color", color{0, 0, 0, 0});
-    created_handler_ = event_hub::instance().register_handler(
-        this, this, event_type::created, [this](const event_info&) { on_created(); });
+    created_handler_ = on(event_type::created, [this](const event_info&) { on_created(); });
 }
 
 void flow_panel::on_created() {
     // Once only: a second announcement must not double every handler.
-    event_hub& hub = event_hub::instance();
-    hub.unregister(created_handler_);
-    hub.register_handler(this, this, event_type::child_added,
-                         [this](const event_info& info) { on_child_added(info); });
-    hub.register_handler(this, this, event_type::child_removed,
-                         [this](const event_info& info) { on_child_removed(info); });
-    hub.register_handler(this, this, event_type::paint, [this](const event_info&) { paint(); });
-    hub.register_handler(this, this, event_type::resized,
-                         [this](const event_info& info) { on_resized(info); });
+    event_hub::instance().unregister(created_handler_);
+    on(event_type::child_added, [this](const event_info& info) { on_child_added(info); });
+    on(event_type::child_removed, [this](const event_info& info) { on_child_removed(info); });
+    on(event_type::paint, [this](const event_info&) { paint(); });
+    on(event_type::resized, [this](const event_info& info) { on_resized(info); });
     if (fill_parent_cross || size_to_content) {
-        hub.register_handler(this, this, event_type::parent_resized,
-                             [this](const event_info&) { fit_to_parent(); });
+        on(event_type::parent_resized, [this](const event_info&) { fit_to_parent(); });
         fit_to_parent();
     }
 }

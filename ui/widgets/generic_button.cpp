@@ -28,9 +28,6 @@ generic_button::generic_button()
     : image(std::make_unique<ui::image>(*current_window_platform().imaging)),
       back_image(std::make_unique<ui::image>(*current_window_platform().imaging)) {
     focusable = true;
-    auto on = [this](event_type type, event_handler handler) {
-        event_hub::instance().register_handler(this, this, type, std::move(handler));
-    };
     auto set_hover = [this](bool value) {
         return [this, value](const event_info&) {
             hover = value;

@@ -6,10 +6,8 @@
 namespace pelsdk::ui {
 
 generic_panel::generic_panel() {
-    event_hub& hub = event_hub::instance();
-    hub.register_handler(this, this, event_type::paint, [this](const event_info&) { paint(); });
-    hub.register_handler(this, this, event_type::style_changed,
-                         [this](const event_info&) { invalidate(false); });
+    on(event_type::paint, [this](const event_info&) { paint(); });
+    on(event_type::style_changed, [this](const event_info&) { invalidate(false); });
 }
 
 void generic_panel::paint() {

@@ -20,17 +20,12 @@ scroll_bar::scroll_bar(uint32_t bar_orientation)
       arrow_image(std::make_unique<image>(*current_window_platform().imaging)) {
     set_name("scroll_bar");
     if (is_inert()) return;
-    created_handler_ = event_hub::instance().register_handler(
-        this, this, event_type::created, [this](const event_info&) { on_created(); });
+    created_handler_ = on(event_type::created, [this](const event_info&) { on_created(); });
 }
 
 void scroll_bar::on_created() {
     // Once only: a second announcement must not double every handler.
-    event_hub& hub = event_hub::instance();
-    hub.unregister(created_handler_);
-    auto on = [this, &hub](event_type type, event_handler handler) {
-        hub.register_handler(this, this, type, std::move(handler));
-    };
+    event_hub::instance().unregister(created_handler_);
     on(event_type::paint, [this](const event_info&) { paint(); });
     on(event_type::mouse_down, [this](const event_info& info) { on_press(info); });
     on(event_type::mouse_up, [this](const event_info& info) { on_release(info); });
