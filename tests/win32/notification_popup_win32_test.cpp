@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <thread>
+#include <tuple>
 
 #include "installer/ui/notification_popup.h"
 #include "tests/support/win32_windows.h"
@@ -20,7 +21,7 @@ POINT CentreOf(HWND hwnd) {
     return {(outer.left + outer.right) / 2, (outer.top + outer.bottom) / 2};
 }
 
-// One popup a case, each answered by a message posted to it as its loop starts.
+// One popup a case, answered as its loop starts by Escape, Enter or the system's close.
 TEST(Win32NotificationPopup, EscapeEnterAndSystemCloseEndItWhileTheOwnerWaits) {
     UseWin32Windows();
     // A thread of its own, whose COM apartment is still free for the windows' OLE set-up.
@@ -29,42 +30,23 @@ TEST(Win32NotificationPopup, EscapeEnterAndSystemCloseEndItWhileTheOwnerWaits) {
         owner.create("Velkor popup owner", {100, 100, 500, 400}, 0);
         owner.host().show();
         const HWND ownerHwnd = HandleOf(owner);
-        struct Case {
-            const char* name;
-            UINT message;
-            WPARAM key;
-            int32_t result;
-        };
-        const Case cases[] = {
-            {"Escape", WM_KEYDOWN, VK_ESCAPE, 0},
-            {"Enter", WM_KEYDOWN, VK_RETURN, 1},
-            {"system close", WM_CLOSE, 0, 0},
-        };
-        for (const Case& c : cases) {
-            SCOPED_TRACE(c.name);
+        const std::tuple<UINT, WPARAM, int32_t> cases[] = {
+            {WM_KEYDOWN, VK_ESCAPE, 0}, {WM_KEYDOWN, VK_RETURN, 1}, {WM_CLOSE, 0, 0}};
+        for (const auto& [message, key, result] : cases) {
             NotificationPopup popup;
-            popup.Build(&owner, "Exit Installer",
-                        "Are you sure you want to cancel Velkor Plug-in for After Effects "
-                        "installation?");
+            popup.Build(&owner, "Exit Installer", "Are you sure you want to cancel?");
             const HWND hwnd = HandleOf(popup);
-            RECT client{};
-            GetClientRect(hwnd, &client);
-            EXPECT_EQ(client.right, 400);
-            EXPECT_EQ(client.bottom, popup.root.bounds.height);
-            const POINT popupCentre = CentreOf(hwnd), ownerCentre = CentreOf(ownerHwnd);
-            EXPECT_LE(std::abs(popupCentre.x - ownerCentre.x), 1);
-            EXPECT_LE(std::abs(popupCentre.y - ownerCentre.y), 1);
+            EXPECT_LE(std::abs(CentreOf(hwnd).x - CentreOf(ownerHwnd).x), 1);
+            EXPECT_LE(std::abs(CentreOf(hwnd).y - CentreOf(ownerHwnd).y), 1);
 
-            bool ownerDisabled = false, shown = false;
+            bool shownOverADisabledOwner = false;
             event_hub::instance().register_handler(&popup, &popup, event_type::loop_started,
-                                                   [&](const event_info&) {
-                                                       ownerDisabled = !IsWindowEnabled(ownerHwnd);
-                                                       shown = IsWindowVisible(hwnd) != FALSE;
-                                                       PostMessageW(hwnd, c.message, c.key, 0);
-                                                   });
-            EXPECT_EQ(popup.run(), c.result);
-            EXPECT_TRUE(ownerDisabled);
-            EXPECT_TRUE(shown);
+                                                   [&, message = message, key = key](const event_info&) {
+                shownOverADisabledOwner = !IsWindowEnabled(ownerHwnd) && IsWindowVisible(hwnd);
+                PostMessageW(hwnd, message, key, 0);
+            });
+            EXPECT_EQ(popup.run(), result) << message << " " << key;
+            EXPECT_TRUE(shownOverADisabledOwner);
             EXPECT_TRUE(IsWindowEnabled(ownerHwnd));
             EXPECT_FALSE(IsWindowVisible(hwnd));
         }

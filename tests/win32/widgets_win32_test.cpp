@@ -35,11 +35,7 @@ protected:
         host = &static_cast<pelsdk::platform::scripted_window_host&>(win->host());
         win->on_mouse_move(96);
     }
-    void Add(widget& child, const rect& area) {
-        child.window = win.get();
-        win->root.add_child(&child);
-        child.create(area);
-    }
+    void Add(widget& child, const rect& area) { win->root.create_child(child, area); }
     void Paint() { win->on_paint(0, 0, 200, 100); }
     void MoveTo(int32_t x, int32_t y) {
         host->pointer = {x, y};
