@@ -2,27 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/installer_process.h"
+#include "tests/e2e/screen.h"
 
 namespace {
-
-// The colour on the screen at a point of the window's client area, as 0xRRGGBB.
-uint32_t PixelAt(HWND window, int x, int y) {
-    POINT at{x, y};
-    ClientToScreen(window, &at);
-    HDC screen = GetDC(nullptr);
-    const COLORREF found = GetPixel(screen, at.x, at.y);
-    ReleaseDC(nullptr, screen);
-    return (GetRValue(found) << 16) | (GetGValue(found) << 8) | GetBValue(found);
-}
-
-// Within a few steps per channel: the pill's edges and the gradients are antialiased.
-bool Near(uint32_t colour, uint32_t expected) {
-    for (int shift : {0, 8, 16}) {
-        const int a = (colour >> shift) & 0xFF, b = (expected >> shift) & 0xFF;
-        if (std::abs(a - b) > 3) return false;
-    }
-    return true;
-}
 
 TEST(InstallerStart, RelaunchesElevatedAndShowsTheCentredWindow) {
     ASSERT_EQ(FindWindowW(nullptr, kInstallerTitle), nullptr) << "an installer is already running";
