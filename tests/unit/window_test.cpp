@@ -342,12 +342,7 @@ TEST_F(WindowTest, TooltipShowsAfterTheRestAndHidesWhenTheHoverMoves) {
     ASSERT_EQ(host->timers.count(0xFFFFFFFF), 1u);
     EXPECT_EQ(host->timers[0xFFFFFFFF], 100u);
 
-    tooltip* tip = win->tooltip_window();
-    ASSERT_NE(tip, nullptr);
-    auto& tipHost = static_cast<scripted_window_host&>(tip->host());
-    EXPECT_EQ(tipHost.flags, 0x21);
-    EXPECT_EQ(tipHost.owner, host);
-    log.Watch(*tip, "tip", {event_type::hidden});
+    EXPECT_EQ(win->tooltip_window(), nullptr) << "made when first shown";
     log.Watch(*win, "win", {event_type::hidden});
 
     // The window's client area starts at (200, 100) on the screen.
@@ -357,10 +352,16 @@ TEST_F(WindowTest, TooltipShowsAfterTheRestAndHidesWhenTheHoverMoves) {
     win->on_mouse_move(96);
     win->on_mouse_move(96);
     int ticks = 0;
-    while (!tip->shown && ticks < 20) {
+    while (!win->tooltip_window() && ticks < 20) {
         win->on_timer(0xFFFFFFFF);
         ++ticks;
     }
+    tooltip* tip = win->tooltip_window();
+    ASSERT_NE(tip, nullptr);
+    auto& tipHost = static_cast<scripted_window_host&>(tip->host());
+    EXPECT_EQ(tipHost.flags, 0x21);
+    EXPECT_EQ(tipHost.owner, host);
+    log.Watch(*tip, "tip", {event_type::hidden});
     // The first tick adopts the hovered widget; shown once the rest passes 0.75 s, beside the
     // pointer's screen position, without taking the focus.
     EXPECT_EQ(ticks, 9);

@@ -13,12 +13,6 @@ tooltip_schedule::~tooltip_schedule() = default;
 void tooltip_schedule::add(widget* target, const rect& area, std::string text_a,
                            std::string text_b) {
     if (text_a.empty() && text_b.empty()) return;
-    if (!popup_) {
-        popup_ = std::make_unique<ui::tooltip>();
-        popup_->owner = &owner_;
-        popup_->create("", {0, 0, 400, 200},
-                       platform::window_flags::borderless | platform::window_flags::topmost);
-    }
     if (entries_.empty() && owner_.tooltips_enabled) owner_.host().set_timer(kTimer, 100);
     entries_[target].push_back({area, std::move(text_a), std::move(text_b)});
 }
@@ -66,7 +60,7 @@ void tooltip_schedule::tick() {
             hover_time_ = 0;
             tooltip_rect_ = hit->area;
             hide();
-        } else if (hover_time_ > 0.75f && hover_time_ < 6.0f && !popup_->shown &&
+        } else if (hover_time_ > 0.75f && hover_time_ < 6.0f && !(popup_ && popup_->shown) &&
                    !owner_.button_held) {
             show(*hit, *hovered);
         }
@@ -74,8 +68,16 @@ void tooltip_schedule::tick() {
     hover_time_ += 0.1f;
 }
 
-// The pointer's screen position is in pixels, as window positions are.
+// The pointer's screen position is in pixels, as window positions are. The tooltip window is
+// made when first needed: under Wine each window's Direct2D target costs a fifth of a second,
+// which a window with tooltips would otherwise pay before its first frame.
 void tooltip_schedule::show(const tooltip_entry& entry, widget& subject) {
+    if (!popup_) {
+        popup_ = std::make_unique<ui::tooltip>();
+        popup_->owner = &owner_;
+        popup_->create("", {0, 0, 400, 200},
+                       platform::window_flags::borderless | platform::window_flags::topmost);
+    }
     const platform::int_point pointer = owner_.host().screen_cursor_position();
     popup_->show({pointer.x + 5, pointer.y + 20}, entry.text_a, entry.text_b, &subject);
     popup_->host().keep_in_work_area();

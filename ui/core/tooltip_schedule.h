@@ -21,7 +21,7 @@ struct tooltip_entry {
 
 // When and where a window shows its tooltip: after the pointer has rested between 0.75 and
 // 6 seconds on a registered area, beside the pointer and inside the work area. It owns the
-// tooltip window, created with the first registration.
+// tooltip window, created when a tooltip is first shown.
 class tooltip_schedule {
 public:
     static constexpr uint32_t kTimer = 0xFFFFFFFF;
@@ -39,7 +39,7 @@ public:
     void hide();
     void forget(const widget* gone);
 
-    // Null until the first registration.
+    // Null until a tooltip is first shown.
     ui::tooltip* popup() const { return popup_.get(); }
 
 private:

@@ -121,7 +121,7 @@ public:
     void on_files_dropped(std::vector<std::wstring>& paths) override;
 
     platform::window_host& host() { return *host_; }
-    // The tooltip window, created with the first tooltip registration; null before.
+    // The tooltip window, created when a tooltip is first shown; null before.
     ui::tooltip* tooltip_window() const { return tooltips_.popup(); }
     ui::renderer& drawing() { return *renderer_; }
     // The composition the input method is making; made by `create`.
