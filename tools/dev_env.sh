@@ -31,13 +31,14 @@ build_preset() {
     cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset"
 }
 
-# Starts Xvfb on the first free display number and exports DISPLAY.
+# Starts Xvfb on the first free display number and exports DISPLAY; the screen is 1280x1024x24
+# unless given.
 start_virtual_display() {
-    local number=90
+    local screen=${1:-1280x1024x24} number=90
     while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
         number=$((number + 1))
     done
-    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$number" -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 &
     VELKOR_XVFB_PID=$!
     export DISPLAY=":$number"
     for _ in $(seq 50); do
@@ -49,9 +50,11 @@ start_virtual_display() {
 }
 
 # The project's own Wine prefix inside the Windows build folder, created once, with Tahoma
-# registered so that DirectWrite finds a font.
+# registered so that DirectWrite finds a font. Another folder and a screen DPI other than 96 make
+# a second prefix, for the checks of a scaled screen.
 prepare_wine_prefix() {
-    export WINEPREFIX="$VELKOR_ROOT/build/windows/wineprefix"
+    export WINEPREFIX=${1:-"$VELKOR_ROOT/build/windows/wineprefix"}
+    local dpi=${2:-96}
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     if [ ! -f "$WINEPREFIX/.velkor-ready" ]; then
@@ -66,6 +69,8 @@ prepare_wine_prefix() {
         local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts'
         "$WINE_LOADER" reg add "$key" /v "Tahoma (TrueType)" /t REG_SZ /d tahoma.ttf /f >/dev/null 2>&1
         "$WINE_LOADER" reg add "$key" /v "Tahoma Bold (TrueType)" /t REG_SZ /d tahomabd.ttf /f >/dev/null 2>&1
+        "$WINE_LOADER" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+            >/dev/null 2>&1
         wineserver -w
         touch "$WINEPREFIX/.velkor-ready"
     fi

@@ -1,9 +1,12 @@
 #include "platform/win32/d2d_graphics.h"
 
-#include <windows.h>
 #include <d2d1.h>
 #include <dwrite.h>
 #include <wincodec.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cfloat>
 
 #include "platform/win32/com_ptr.h"
 #include "platform/win32/dwrite_cluster_boxes.h"
@@ -15,6 +18,19 @@ namespace {
 
 D2D1_COLOR_F to_d2d(const color_f& c) { return {c.r, c.g, c.b, c.a}; }
 D2D1_RECT_F to_d2d(const rect_f& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// The axis-aligned box that a rectangle covers once transformed.
+D2D1_RECT_F covered_box(const D2D1_RECT_F& r, const D2D1_MATRIX_3X2_F& m) {
+    D2D1_RECT_F box{FLT_MAX, FLT_MAX, -FLT_MAX, -FLT_MAX};
+    for (const float x : {r.left, r.right}) {
+        for (const float y : {r.top, r.bottom}) {
+            const float tx = x * m._11 + y * m._21 + m._31, ty = x * m._12 + y * m._22 + m._32;
+            box = {std::min(box.left, tx), std::min(box.top, ty), std::max(box.right, tx),
+                   std::max(box.bottom, ty)};
+        }
+    }
+    return box;
+}
 D2D1_POINT_2F to_d2d(const point_f& p) { return {p.x, p.y}; }
 DWRITE_TEXT_RANGE to_dwrite(text_range r) { return {r.start, r.length}; }
 
@@ -175,9 +191,18 @@ public:
         const D2D1_MATRIX_3X2_F matrix{{{m.m11, m.m12, m.m21, m.m22, m.m31, m.m32}}};
         target_->SetTransform(&matrix);
     }
+    // Wine applies the target's DPI to a clip before the transform instead of after it, which
+    // misplaces every clip pushed under a translation at other than 96 DPI (each widget's own
+    // clip), so that the widget is not drawn. The clip goes in as the box it covers in the window,
+    // under the identity, where Direct2D gives the same region and Wine places it right.
     void push_axis_aligned_clip(const rect_f& clip, antialias_mode mode) override {
-        const D2D1_RECT_F area = to_d2d(clip);
+        D2D1_MATRIX_3X2_F transform;
+        target_->GetTransform(&transform);
+        const D2D1_RECT_F area = covered_box(to_d2d(clip), transform);
+        const D2D1_MATRIX_3X2_F identity{{{1, 0, 0, 1, 0, 0}}};
+        target_->SetTransform(&identity);
         target_->PushAxisAlignedClip(&area, to_d2d(mode));
+        target_->SetTransform(&transform);
     }
     void pop_axis_aligned_clip() override { target_->PopAxisAlignedClip(); }
 
@@ -243,8 +268,13 @@ public:
                 pixels.stride * pixels.height, const_cast<BYTE*>(pixels.data), source.out()))) {
             return nullptr;
         }
+        // At 96 DPI a picture's pixels are its dips, so that source rectangles (a frame of a
+        // strip) name pixels; left to itself Wine gives a bitmap the target's DPI instead, and
+        // at 150 % each frame would be cut from the wrong place.
+        const D2D1_BITMAP_PROPERTIES properties{
+            {DXGI_FORMAT_B8G8R8A8_UNORM, D2D1_ALPHA_MODE_PREMULTIPLIED}, 96.0f, 96.0f};
         com_ptr<ID2D1Bitmap> first;
-        if (FAILED(target_->CreateBitmapFromWicBitmap(source.get(), nullptr, first.out()))) {
+        if (FAILED(target_->CreateBitmapFromWicBitmap(source.get(), &properties, first.out()))) {
             return nullptr;
         }
         error = bitmap_error::shared;
