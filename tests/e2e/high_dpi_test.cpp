@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/installer_process.h"
+#include "tests/e2e/registered_versions.h"
 #include "tests/e2e/screen.h"
 
 namespace {
@@ -50,6 +51,8 @@ TEST(AtOneHundredFiftyPercent, TheWindowAndItsDrawingAreScaled) {
     if (!expected) GTEST_SKIP() << "needs a screen at 144 DPI (at_150_percent.sh)";
     ASSERT_EQ(ScreenDpi(), std::atoi(expected)) << "the prefix's LogPixels";
 
+    // One version: the Versions page shows its box, checked, and the unchecked Custom box.
+    RegisteredVersions versions{L"15.0"};
     HANDLE process = StartInstaller(InstallerPath(), L"/UAC");
     ASSERT_NE(process, nullptr);
     HWND installer = WaitForInstallerWindow(30000);
@@ -76,6 +79,19 @@ TEST(AtOneHundredFiftyPercent, TheWindowAndItsDrawingAreScaled) {
 
     const RECT title{Scaled(520), Scaled(195), Scaled(940), Scaled(255)};
     EXPECT_LT(MeanEdgeWidth(picture, title), 0.75) << "sharp ink edges";
+
+    // Check boxes draw one frame of a picture strip: the frame must be cut from the strip in
+    // picture pixels, or a box shows parts of two frames (the checked box then holds 134 blue
+    // pixels instead of 171).
+    ClickAt(installer, Scaled(899), Scaled(585));
+    ASSERT_TRUE(WaitForColour(installer, Scaled(660), Scaled(585), 0x242424)) << "Versions";
+    const ClientPicture picture_of_versions = CaptureClient(installer);
+    const auto box_at = [](int x) {
+        return RECT{Scaled(x - 10), Scaled(347), Scaled(x + 10), Scaled(367)};
+    };
+    EXPECT_EQ(picture_of_versions.Count(box_at(731), 0x068DDD, 40), 0)
+        << "Custom: unchecked, no blue";
+    EXPECT_GT(picture_of_versions.Count(box_at(541), 0x068DDD, 40), 150) << "the version: checked";
 
     PostMessageW(installer, WM_CLOSE, 0, 0);
     EXPECT_EQ(RunToEnd(process, 20000), 0u);

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "tests/e2e/installer_process.h"
+#include "tests/e2e/registered_versions.h"
 #include "tests/e2e/screen.h"
 
 namespace {
@@ -28,38 +29,6 @@ constexpr uint32_t kEnabledAccent = 0x068DDD, kEnabledPlain = 0x242424, kDisable
 constexpr POINT kLicenseMargin{1003, 312};
 // The column of the pages other than License: right of the banner, between the bands.
 constexpr RECT kPageColumn{520, 64, 954, 560};
-
-const wchar_t kVersionsKey[] = L"SOFTWARE\\Adobe\\After Effects";
-
-// After Effects versions registered for one run, each with a plug-in folder on the prefix's
-// drive C:; the keys and folders are gone again afterwards.
-class RegisteredVersions {
-public:
-    explicit RegisteredVersions(std::initializer_list<const wchar_t*> versions) {
-        for (const wchar_t* version : versions) {
-            const fs::path folder = kRoot / version / L"Plug-ins";
-            fs::create_directories(folder);
-            HKEY key = nullptr;
-            const std::wstring name = std::wstring(kVersionsKey) + L"\\" + version;
-            RegCreateKeyExW(HKEY_LOCAL_MACHINE, name.c_str(), 0, nullptr, 0,
-                            KEY_WRITE | KEY_WOW64_64KEY, nullptr, &key, nullptr);
-            const std::wstring value = folder.wstring();
-            RegSetValueExW(key, L"PluginInstallPath", 0, REG_SZ,
-                           reinterpret_cast<const BYTE*>(value.c_str()),
-                           static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-            RegCloseKey(key);
-            folders.push_back(folder);
-        }
-    }
-    ~RegisteredVersions() {
-        RegDeleteTreeW(HKEY_LOCAL_MACHINE, kVersionsKey);
-        std::error_code ignored;
-        fs::remove_all(kRoot, ignored);
-    }
-
-    static inline const fs::path kRoot = L"C:\\velkor-walkthrough";
-    std::vector<fs::path> folders;
-};
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
