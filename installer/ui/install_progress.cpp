@@ -1,8 +1,7 @@
 #include "installer/ui/install_progress.h"
 
 #include <cmath>
-#include <iomanip>
-#include <sstream>
+#include <cstdio>
 
 #include "installer/engine/install_error_message.h"
 #include "installer/engine/install_status.h"
@@ -15,11 +14,12 @@ bool IsInstalled(const VersionEntry& row) {
     return row.status == StatusCode(InstallStatus::kInstalled);
 }
 
-// One decimal, as a fixed stream writes it: 0.830078 gives 0.8, 1.660156 gives 1.7.
+// One decimal, rounded: 0.830078 gives 0.8, 1.660156 gives 1.7. snprintf rather than a string
+// stream, which would link iostreams and locales into the program for two figures.
 std::string OneDecimal(float megabytes) {
-    std::ostringstream out;
-    out << std::fixed << std::setprecision(1) << megabytes;
-    return out.str();
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", megabytes);
+    return text;
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "installer/ui/page_layout.h"
 
 #include <algorithm>
-#include <sstream>
+#include <cstdio>
 
 #include "ui/theme/theme_lookup.h"
 
@@ -72,8 +72,9 @@ void FitWidth(pelsdk::ui::text_label& label, std::string text) {
     label.set_text(std::move(text), true, false);
 }
 
+// The figure as a default stream writes it (six significant digits, no trailing zeros).
 std::string FreeSpaceText(float megabytes) {
-    std::ostringstream text;
-    text << "At least " << megabytes << " MB of free disk space is required.";
-    return text.str();
+    char text[96];
+    std::snprintf(text, sizeof text, "At least %g MB of free disk space is required.", megabytes);
+    return text;
 }
