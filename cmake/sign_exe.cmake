@@ -16,4 +16,7 @@ if(failed)
     file(REMOVE "${EXE}" "${EXE}.signed")
     message(FATAL_ERROR "osslsigncode could not sign ${EXE}")
 endif()
+# osslsigncode writes a plain file; the program stays executable.
+file(CHMOD "${EXE}.signed" FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+     GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 file(RENAME "${EXE}.signed" "${EXE}")
