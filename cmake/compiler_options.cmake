@@ -18,8 +18,8 @@ if(WIN32)
         -Wl,--dynamicbase -Wl,--high-entropy-va -Wl,--nxcompat)
     # The same sources give the same bytes in any folder: no link time, no build paths, no
     # compiler banner. A build id lets a crash report find its symbols.
-    add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${PROJECT_BINARY_DIR}=build
-        -fno-ident)
+    add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
+        -ffile-prefix-map=${PROJECT_BINARY_DIR}=build -fno-ident)
     add_link_options(-Wl,--no-insert-timestamp -Wl,--build-id)
     # Functions and data nobody calls are left out of the image.
     add_compile_options(-ffunction-sections -fdata-sections)

@@ -10,9 +10,10 @@ function(velkor_add_shipped_exe target folder)
         RUNTIME_OUTPUT_DIRECTORY ${folder} ARCHIVE_OUTPUT_DIRECTORY ${folder})
     # objcopy stamps the time into what it writes unless SOURCE_DATE_EPOCH fixes it.
     set(objcopy ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${CMAKE_OBJCOPY})
+    set(exe $<TARGET_FILE_NAME:${target}>)
     add_custom_command(TARGET ${target} POST_BUILD
-        COMMAND ${objcopy} --only-keep-debug $<TARGET_FILE_NAME:${target}> $<TARGET_FILE_NAME:${target}>.debug
-        COMMAND ${objcopy} --strip-all --add-gnu-debuglink=$<TARGET_FILE_NAME:${target}>.debug $<TARGET_FILE_NAME:${target}>
+        COMMAND ${objcopy} --only-keep-debug ${exe} ${exe}.debug
+        COMMAND ${objcopy} --strip-all --add-gnu-debuglink=${exe}.debug ${exe}
         WORKING_DIRECTORY ${folder}
         VERBATIM)
 endfunction()

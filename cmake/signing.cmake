@@ -1,5 +1,5 @@
 # Authenticode signing of VelkorInstaller.exe, when the maker names a certificate and its key.
-set(VELKOR_SIGN_CERT "" CACHE FILEPATH "Certificate to sign VelkorInstaller.exe with; needs VELKOR_SIGN_KEY")
+set(VELKOR_SIGN_CERT "" CACHE FILEPATH "Certificate to sign VelkorInstaller.exe with")
 set(VELKOR_SIGN_KEY "" CACHE FILEPATH "Private key of VELKOR_SIGN_CERT")
 set(VELKOR_SIGN_TIMESTAMP_URL "" CACHE STRING "Timestamp server for the signature (optional)")
 

@@ -24,4 +24,4 @@ done
 exe=build/windows/VelkorInstaller.exe
 cmake -DOBJDUMP=x86_64-w64-mingw32-objdump -DEXE="${folders[0]}/$exe" -DTWIN="${folders[1]}/$exe" \
     -DFOLDERS="${folders[0]};${folders[1]}" -P tests/e2e/check_shipped_exe.cmake
-say "Identical: $(sha256sum "${folders[0]}/$exe" | cut -d' ' -f1) $(stat -c %s "${folders[0]}/$exe") bytes"
+say "Identical: $(stat -c %s "${folders[0]}/$exe") bytes, sha256 $(sha256sum "${folders[0]}/$exe" | cut -d' ' -f1)"
