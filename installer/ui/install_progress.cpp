@@ -17,7 +17,7 @@ bool IsInstalled(const VersionEntry& row) {
 // One decimal, rounded: 0.830078 gives 0.8, 1.660156 gives 1.7. snprintf rather than a string
 // stream, which would link iostreams and locales into the program for two figures.
 std::string OneDecimal(float megabytes) {
-    char text[32];
+    char text[64];  // room for the widest float, 39 digits before the point
     std::snprintf(text, sizeof text, "%.1f", megabytes);
     return text;
 }
