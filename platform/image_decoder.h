@@ -16,9 +16,9 @@ struct decoded_image {
 
 enum class decode_result {
     decoded,
-    unreadable,        // no decoder accepts the bytes: the picture never draws
+    unreadable,        // no decoder accepts the bytes, or their pixels are damaged: never drawn
     converter_failed,  // the pixel format converter could not be made
-    bitmap_failed,     // the converted pixels could not be kept
+    bitmap_failed,     // the converted pixels could not be kept: out of memory
 };
 
 // One picture decoder (with WIC: an imaging factory of its own).

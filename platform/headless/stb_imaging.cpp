@@ -3,6 +3,7 @@
 #include <stb/stb_image.h>
 
 #include <climits>
+#include <string_view>
 
 namespace pelsdk::platform {
 
@@ -26,6 +27,11 @@ public:
         }
         if (owner_.fails == stb_imaging::failure::converter) return decode_result::converter_failed;
         stbi_uc* rgba = stbi_load_from_memory(data, length, &width, &height, &channels, 4);
+        // Damaged pixel data behind a readable header is no picture either; only a machine out
+        // of memory fails the bitmap step.
+        if (rgba == nullptr && std::string_view(stbi_failure_reason()) != "outofmem") {
+            return decode_result::unreadable;
+        }
         if (rgba == nullptr || owner_.fails == stb_imaging::failure::bitmap) {
             stbi_image_free(rgba);
             return decode_result::bitmap_failed;

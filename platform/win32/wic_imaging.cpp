@@ -38,23 +38,26 @@ public:
         }
         com_ptr<IWICBitmap> bitmap;
         UINT width = 0, height = 0;
-        if (FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA,
-                                         WICBitmapDitherTypeNone, nullptr, 0.0,
-                                         WICBitmapPaletteTypeCustom)) ||
-            FAILED(converter->GetSize(&width, &height)) ||
-            FAILED(factory_->CreateBitmapFromSource(converter.get(), WICBitmapCacheOnLoad,
-                                                    bitmap.out()))) {
-            return decode_result::bitmap_failed;
+        HRESULT result = converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA,
+                                               WICBitmapDitherTypeNone, nullptr, 0.0,
+                                               WICBitmapPaletteTypeCustom);
+        if (SUCCEEDED(result)) result = converter->GetSize(&width, &height);
+        if (SUCCEEDED(result)) {
+            result = factory_->CreateBitmapFromSource(converter.get(), WICBitmapCacheOnLoad,
+                                                      bitmap.out());
         }
-        out.width = width;
-        out.height = height;
-        out.stride = width * 4;
-        out.pixels.resize(static_cast<size_t>(out.stride) * height);
-        if (FAILED(bitmap->CopyPixels(nullptr, out.stride, static_cast<UINT>(out.pixels.size()),
-                                      out.pixels.data()))) {
-            return decode_result::bitmap_failed;
+        if (SUCCEEDED(result)) {
+            out.width = width;
+            out.height = height;
+            out.stride = width * 4;
+            out.pixels.resize(static_cast<size_t>(out.stride) * height);
+            result = bitmap->CopyPixels(nullptr, out.stride, static_cast<UINT>(out.pixels.size()),
+                                        out.pixels.data());
         }
-        return decode_result::decoded;
+        if (SUCCEEDED(result)) return decode_result::decoded;
+        // The pixels are decoded in these steps: damaged ones make the picture unreadable, and
+        // only a machine out of memory fails the bitmap.
+        return result == E_OUTOFMEMORY ? decode_result::bitmap_failed : decode_result::unreadable;
     }
 
 private:

@@ -66,6 +66,14 @@ inline std::vector<uint8_t> SolidPng(uint32_t width, uint32_t height,
     return png;
 }
 
+// A 4 x 4 picture whose header reads well but whose pixel data does not: the stored block's
+// length and its complement disagree.
+inline std::vector<uint8_t> DamagedPng() {
+    std::vector<uint8_t> png = SolidPng(4, 4);
+    png[46] ^= 0xFF;  // the complement's low byte, after signature, IHDR and zlib header
+    return png;
+}
+
 // A theme reference to a picture that the test keeps alive.
 inline pelsdk::ui::image_reference Reference(const std::vector<uint8_t>& png, uint32_t frames,
                                              float scale = 1.0f) {

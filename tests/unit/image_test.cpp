@@ -4,6 +4,7 @@
 
 #include "platform/headless/recording_graphics.h"
 #include "platform/headless/stb_imaging.h"
+#include "tests/support/test_pictures.h"
 #include "ui/core/pel_exception.h"
 #include "ui/core/widget.h"
 #include "ui/render/image.h"
@@ -125,6 +126,8 @@ TEST(ImageFailures, UnreadableBytesAndFailingStepsAreReported) {
     EXPECT_FALSE(broken.load(garbage, sizeof(garbage), 1.0f));
     EXPECT_FALSE(broken.load(nullptr, 0, 1.0f));
     EXPECT_FALSE(load_image(broken, theme_image(widget_style{}, "button_image"))) << "no picture";
+    const std::vector<uint8_t> damaged = test_pictures::DamagedPng();
+    EXPECT_FALSE(broken.load(damaged.data(), damaged.size(), 1.0f)) << "damaged pixels";
     EXPECT_FALSE(broken.is_loaded());
 
     const image_reference picture = CheckboxPicture();

@@ -9,6 +9,7 @@
 #include "platform/win32/com_ptr.h"
 #include "platform/win32/d2d_graphics.h"
 #include "platform/win32/wic_imaging.h"
+#include "tests/support/test_pictures.h"
 #include "ui/core/widget.h"
 #include "ui/render/image.h"
 #include "ui/render/renderer.h"
@@ -97,6 +98,8 @@ TEST_F(D2dRender, FrameOneShowsTheTickAndMultiplyKeepsRedAndAlpha) {
     pelsdk::platform::wic_imaging imaging;
     image checkbox{imaging};
     const image_reference picture = theme_image(widget_style{}, "checkbox_image");
+    const std::vector<uint8_t> damaged = test_pictures::DamagedPng();
+    EXPECT_FALSE(checkbox.load(damaged.data(), damaged.size(), 1.0f)) << "damaged pixels";
     ASSERT_TRUE(checkbox.load(picture.data, picture.size, 1.0f));
     checkbox.multiply({1, 0, 0, 1}, {0, 0, 0, 0});
     Paint([&] {

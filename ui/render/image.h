@@ -35,7 +35,8 @@ public:
     image(const image&) = delete;
     image& operator=(const image&) = delete;
 
-    // False when the bytes are no readable picture; throws when decoding fails midway.
+    // False when the bytes are no readable picture, damaged pixel data included; throws when
+    // the converter cannot be made or memory runs out.
     bool load(const uint8_t* data, uint64_t size, float scale);
     void unload();
     bool is_loaded() const { return loaded_; }
