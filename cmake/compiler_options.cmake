@@ -11,6 +11,11 @@ if(VELKOR_SANITIZE)
     add_link_options(-fsanitize=${sanitizers})
 endif()
 
+# Coverage feedback for libFuzzer in every library; only the fuzz targets link its main.
+if(VELKOR_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 if(WIN32)
     # One self-contained file: the C++ runtime and winpthreads are linked in. ASLR with
     # high-entropy addresses and NX, as an elevated program should have.

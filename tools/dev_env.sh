@@ -4,7 +4,7 @@
 VELKOR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VELKOR_PACKAGES=(cmake ninja-build ccache g++ perl googletest libgtest-dev libbenchmark-dev libstb-dev
                  g++-mingw-w64-x86-64 mingw-w64-tools wine64 wine fonts-wine xvfb xdotool
-                 imagemagick openssl osslsigncode)
+                 imagemagick openssl osslsigncode clang-14 libclang-rt-14-dev)
 WINE_LOADER=/usr/lib/wine/wine64
 
 say() { printf '\n== %s\n' "$*"; }

@@ -1,0 +1,59 @@
+// Any bytes given to the theme as a picture either decode and draw, or draw nothing: painting
+// never crashes and never throws. The first byte chooses the frame count and the scale; the
+// rest is the picture, shown as a button's face and background and as a check box.
+#include <memory>
+
+#include "tests/fuzz/fuzz_check.h"
+#include "tests/support/scripted_windows.h"
+#include "ui/theme/theme_lookup.h"
+#include "ui/widgets/check_box.h"
+#include "ui/widgets/generic_button.h"
+
+namespace {
+
+using namespace pelsdk::ui;
+
+window& scene() {
+    static const std::unique_ptr<window> win = [] {
+        UseScriptedWindows();
+        auto made = std::make_unique<window>();
+        made->create("Pictures", {0, 0, 400, 300}, 0);
+        return made;
+    }();
+    return *win;
+}
+
+bool drew_bitmaps() {
+    for (const auto& primitive : RecordingGraphics().primitives) {
+        if (primitive.kind == "draw_bitmap") return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    window& win = scene();
+    const theme_value picture = encode_value(
+        image_reference{data + 1, size - 1, data[0] & 7u, (data[0] & 8) != 0 ? 2.0f : 1.0f});
+    theme_map overrides;
+    for (const theme_key key :
+         {theme_key("button_image"), theme_key("button_back_image"), theme_key("checkbox_image")}) {
+        overrides[key] = picture;
+    }
+    set_theme(overrides);
+
+    generic_button button;
+    check_box box;
+    win.root.create_child(button, {10, 10, 160, 40});
+    win.root.create_child(box, {10, 60, 160, 30});
+    RecordingGraphics().primitives.clear();
+    win.on_paint(0, 0, 400, 300);
+
+    // One picture for all three: it loads everywhere or nowhere, and only a loaded one draws.
+    FUZZ_CHECK(button.image->is_loaded() == button.back_image->is_loaded());
+    FUZZ_CHECK(button.image->is_loaded() == box.image->is_loaded());
+    FUZZ_CHECK(drew_bitmaps() == button.image->is_loaded());
+    return 0;
+}
