@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <random>
-
-#include "platform/text_encoding.h"
 
 namespace {
 
@@ -103,45 +100,6 @@ TEST(MarkupParser, AttributeValues) {
     };
     for (const auto& [tag, name, value] : cases) {
         EXPECT_EQ(get_attribute(tag, name), value) << tag << " / " << name;
-    }
-}
-
-// Whatever the markup, the runs tile the visible text exactly, neighbours differ in look, and
-// the text is valid UTF-8.
-TEST(MarkupParser, RandomMarkupGivesRunsThatTileTheText) {
-    // clang-format off
-    static const std::string pieces[] = {
-        "<", ">", "=", "\"", " ", "\t", "\r\n", "/", "html", "body", "p", "b", "u", "i", "ul",
-        "li", "br", "font", "a", " face=\"Arial\"", " size=\"3\"", " size=", " color=\"#",
-        "1b6936", " href=\"http://x\"", "Text ", "\xC3\xA9", "\xF0\x9F\x98\x80", "\xC3", "\xA9",
-        "\xF0\x9F", "\xFF", "\xED\xA0\x80", std::string(1, '\0'),
-    };
-    // clang-format on
-    std::mt19937 engine(20240611);
-    auto below = [&](size_t bound) {
-        return std::uniform_int_distribution<size_t>(0, bound - 1)(engine);
-    };
-    for (int round = 0; round < 4000; ++round) {
-        std::string markup;
-        for (size_t i = below(60); i > 0; --i) {
-            markup += below(8) == 0 ? std::string(1, static_cast<char>(below(256)))
-                                    : pieces[below(std::size(pieces))];
-        }
-        SCOPED_TRACE(::testing::PrintToString(markup));
-        const parsed_markup parsed = parse_markup(markup, Base());
-
-        using pelsdk::platform::utf8_to_wide, pelsdk::platform::wide_to_utf8;
-        ASSERT_EQ(wide_to_utf8(utf8_to_wide(parsed.text)), parsed.text);
-        const std::vector<text_run>& runs = parsed.runs;
-        uint32_t end = 0;
-        for (size_t k = 0; k < runs.size(); end = runs[k++].end) {
-            ASSERT_EQ(runs[k].start, end);
-            ASSERT_LT(runs[k].start, runs[k].end);
-            if (k > 0) {
-                ASSERT_NE(Look(runs[k - 1]), Look(runs[k])) << "neighbours of one look";
-            }
-        }
-        ASSERT_EQ(end, pelsdk::platform::utf8_to_utf16(parsed.text).size());
     }
 }
 
