@@ -2,12 +2,26 @@
 
 #include <stb/stb_image.h>
 
+#include <algorithm>
 #include <climits>
+#include <iterator>
 #include <string_view>
 
 namespace pelsdk::platform {
 
 namespace {
+
+// stb would also read BMP, GIF, TGA and more, where a few bytes can make it fill gigabytes: only
+// the formats the decoder promises reach it.
+bool png_or_jpeg(const uint8_t* data, int length) {
+    static constexpr uint8_t png[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    static constexpr uint8_t jpeg[] = {0xFF, 0xD8, 0xFF};
+    auto starts_with = [&](const auto& signature) {
+        return length >= static_cast<int>(std::size(signature)) &&
+               std::equal(std::begin(signature), std::end(signature), data);
+    };
+    return starts_with(png) || starts_with(jpeg);
+}
 
 uint8_t premultiplied(uint8_t channel, uint8_t alpha) {
     return static_cast<uint8_t>((channel * alpha + 127) / 255);
@@ -21,7 +35,7 @@ public:
         int width = 0, height = 0, channels = 0;
         // The byte count is cut to 32 bits, as a memory stream takes it.
         const int length = static_cast<int>(std::min<uint64_t>(size & 0xFFFFFFFFu, INT_MAX));
-        if (data == nullptr || length == 0 ||
+        if (data == nullptr || !png_or_jpeg(data, length) ||
             !stbi_info_from_memory(data, length, &width, &height, &channels)) {
             return decode_result::unreadable;
         }

@@ -128,6 +128,12 @@ TEST(ImageFailures, UnreadableBytesAndFailingStepsAreReported) {
     EXPECT_FALSE(load_image(broken, theme_image(widget_style{}, "button_image"))) << "no picture";
     const std::vector<uint8_t> damaged = test_pictures::DamagedPng();
     EXPECT_FALSE(broken.load(damaged.data(), damaged.size(), 1.0f)) << "damaged pixels";
+    // A 1 x 1 GIF, which stb would read.
+    // clang-format off
+    const uint8_t gif[] = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 255, 255, 255, 0, 0,
+                           0, ',', 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 'D', 1, 0, ';'};
+    // clang-format on
+    EXPECT_FALSE(broken.load(gif, sizeof(gif), 1.0f)) << "PNG and JPEG only";
     EXPECT_FALSE(broken.is_loaded());
 
     const image_reference picture = CheckboxPicture();
