@@ -1,6 +1,8 @@
 // Any bytes given to the theme as a picture either decode and draw, or draw nothing: painting
 // never crashes and never throws. The first byte chooses the frame count and the scale; the
 // rest is the picture, shown as a button's face and background and as a check box.
+#include <stb/stb_image.h>
+
 #include <memory>
 
 #include "tests/fuzz/fuzz_check.h"
@@ -23,6 +25,16 @@ window& scene() {
     return *win;
 }
 
+// Larger pictures are skipped: they are only slow and big to decode, as any picture of their size
+// is, and would keep the fuzzer from the decoding paths.
+constexpr int64_t kMostPixels = 2048 * 2048;
+
+bool too_large(const uint8_t* data, size_t size) {
+    int width = 0, height = 0, channels = 0;
+    return stbi_info_from_memory(data, static_cast<int>(size), &width, &height, &channels) &&
+           int64_t{width} * height > kMostPixels;
+}
+
 bool drew_bitmaps() {
     for (const auto& primitive : RecordingGraphics().primitives) {
         if (primitive.kind == "draw_bitmap") return true;
@@ -33,7 +45,7 @@ bool drew_bitmaps() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size == 0) return 0;
+    if (size == 0 || too_large(data + 1, size - 1)) return 0;
     window& win = scene();
     const theme_value picture = encode_value(
         image_reference{data + 1, size - 1, data[0] & 7u, (data[0] & 8) != 0 ? 2.0f : 1.0f});
