@@ -202,15 +202,18 @@ TEST_F(RendererTest, MeasuresAndBoundsFollowTheLayout) {
     large.size = 20;
     EXPECT_EQ(drawing.measure_text("abcd", {0, 0}, {large}), (size{31, 25}));
 
-    EXPECT_EQ(drawing.text_range_bounds("hello world", {6, 11}, {1000, 100}, {}),
-              (rect{30, 0, 25, 12}));
-    EXPECT_EQ(drawing.text_range_bounds("hello world", {3, 8}, {40, 100}, {}),
-              (rect{0, 0, 30, 24}));
-    EXPECT_EQ(drawing.text_range_bounds("hello", {2, 2}, {100, 100}, {}), (rect{0, 0, 0, 0}));
-    EXPECT_EQ(drawing.text_range_bounds("hello", {4, 2}, {100, 100}, {}), (rect{0, 0, 0, 0}));
+    // One layout answers every range; empty and reversed ranges have no box.
+    EXPECT_EQ(drawing.text_range_bounds("hello world", {{6, 11}, {2, 2}, {0, 5}, {4, 2}},
+                                        {1000, 100}, {}),
+              (std::vector<rect>{{30, 0, 25, 12}, {0, 0, 0, 0}, {0, 0, 25, 12}, {0, 0, 0, 0}}));
+    EXPECT_EQ(drawing.text_range_bounds("hello world", {{3, 8}}, {40, 100}, {}),
+              (std::vector<rect>{{0, 0, 30, 24}}));
+    EXPECT_TRUE(drawing.text_range_bounds("hello", {}, {100, 100}, {}).empty());
 
     graphics.fails = recording_graphics::failure::text_layout;
     EXPECT_EQ(drawing.measure_text("abcd", {0, 0}, {}), (size{0, 0}));
+    EXPECT_EQ(drawing.text_range_bounds("abcd", {{0, 2}}, {100, 100}, {}),
+              (std::vector<rect>{{0, 0, 0, 0}}));
     drawing.draw_text({0, 0, 10, 10}, "abcd", {});
     EXPECT_TRUE(graphics.primitives.empty());
 }

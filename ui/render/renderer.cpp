@@ -309,23 +309,32 @@ size renderer::measure_text(std::string_view text, const size& max,
             static_cast<int32_t>(std::trunc(metrics->height + 1.0f))};
 }
 
-rect renderer::text_range_bounds(std::string_view text, const character_range& range,
-                                 const size& layout_size, const std::vector<text_run>& runs) {
-    // An empty or reversed range has no box.
-    if (range.end <= range.start) return {0, 0, 0, 0};
+// One layout serves every range: laying out a long text, such as a license, costs DirectWrite
+// tens of milliseconds each time.
+std::vector<rect> renderer::text_range_bounds(std::string_view text,
+                                              const std::vector<character_range>& ranges,
+                                              const size& layout_size,
+                                              const std::vector<text_run>& runs) {
+    std::vector<rect> found(ranges.size(), rect{0, 0, 0, 0});
+    if (ranges.empty()) return found;
     auto layout = make_layout(text, static_cast<float>(layout_size.width),
                               static_cast<float>(layout_size.height), runs, text_use::measure);
-    if (!layout) return {0, 0, 0, 0};
-    const auto boxes = layout->hit_test_range({range.start, range.end - range.start});
-    if (boxes.empty()) return {0, 0, 0, 0};
-    float min_x = FLT_MAX, min_y = FLT_MAX, max_x = FLT_MIN, max_y = FLT_MIN;
-    for (const platform::hit_test_box& box : boxes) {
-        min_x = std::min(min_x, box.left);
-        min_y = std::min(min_y, box.top);
-        max_x = std::max(max_x, box.left + box.width);
-        max_y = std::max(max_y, box.top + box.height);
+    if (!layout) return found;
+    for (size_t i = 0; i < ranges.size(); ++i) {
+        const character_range& range = ranges[i];
+        if (range.end <= range.start) continue;
+        const auto boxes = layout->hit_test_range({range.start, range.end - range.start});
+        if (boxes.empty()) continue;
+        float min_x = FLT_MAX, min_y = FLT_MAX, max_x = FLT_MIN, max_y = FLT_MIN;
+        for (const platform::hit_test_box& box : boxes) {
+            min_x = std::min(min_x, box.left);
+            min_y = std::min(min_y, box.top);
+            max_x = std::max(max_x, box.left + box.width);
+            max_y = std::max(max_y, box.top + box.height);
+        }
+        found[i] = {nearest(min_x), nearest(min_y), nearest(max_x - min_x), nearest(max_y - min_y)};
     }
-    return {nearest(min_x), nearest(min_y), nearest(max_x - min_x), nearest(max_y - min_y)};
+    return found;
 }
 
 }  // namespace pelsdk::ui

@@ -62,8 +62,11 @@ public:
     void draw_text_clipped(const rect& layout, const rect& clip, std::string_view text);
     // A maximum of 0 means unbounded.
     size measure_text(std::string_view text, const size& max, const std::vector<text_run>& runs);
-    rect text_range_bounds(std::string_view text, const character_range& range,
-                           const size& layout, const std::vector<text_run>& runs);
+    // The box of each range, from one layout of the text: an empty or reversed range, or a
+    // failed layout, gives {0, 0, 0, 0}.
+    std::vector<rect> text_range_bounds(std::string_view text,
+                                        const std::vector<character_range>& ranges,
+                                        const size& layout, const std::vector<text_run>& runs);
 
     // Do nothing while the image is not loaded.
     void draw_image(const point& at, image& picture, float opacity);

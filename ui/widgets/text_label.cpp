@@ -70,11 +70,15 @@ void text_label::layout_links() {
     renderer& draw = window->drawing();
     use_font(draw);
     use_alignment(draw);
+    std::vector<character_range> ranges;
     for (const text_run& run : runs) {
-        if (run.link.empty()) continue;
-        // The renderer gives {0, 0, 0, 0} for an empty range; a wrapped link gets one box.
-        links.push_back(
-            {draw.text_range_bounds(text, {run.start, run.end}, layout_limit(), runs), run.link});
+        if (!run.link.empty()) ranges.push_back({run.start, run.end});
+    }
+    // A wrapped link gets one box.
+    const std::vector<rect> boxes = draw.text_range_bounds(text, ranges, layout_limit(), runs);
+    size_t next = 0;
+    for (const text_run& run : runs) {
+        if (!run.link.empty()) links.push_back({boxes[next++], run.link});
     }
 }
 
