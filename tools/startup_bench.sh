@@ -19,8 +19,17 @@ prepare_wine_prefix || exit 1
 on_z() { printf 'Z:%s' "$(realpath "$1")" | tr / '\\'; }
 probe=build/windows/bench/startup_probe.exe
 
-say "VelkorInstaller.exe /UAC, to its first frame"
-"$WINE_LOADER" "$probe" "$runs" "Velkor Plug-in for After Effects Installer" \
-    "$(on_z build/windows/VelkorInstaller.exe)" /UAC
-say "Minimal Direct2D program, to its first frame"
-"$WINE_LOADER" "$probe" "$runs" "Minimal Direct2D" "$(on_z build/windows/bench/minimal_d2d.exe)"
+installer=$(on_z build/windows/VelkorInstaller.exe)
+minimal=$(on_z build/windows/bench/minimal_d2d.exe)
+# One start of each in turn, so that the machine's drift during the run weighs on both alike.
+first_frame() { "$WINE_LOADER" "$probe" 1 "$@" | sed -n 's/.*median: \(-\?[0-9]*\) ms.*/\1/p'; }
+installer_times=() minimal_times=()
+for run in $(seq "$runs"); do
+    installer_times+=("$(first_frame "Velkor Plug-in for After Effects Installer" "$installer" /UAC)")
+    minimal_times+=("$(first_frame "Minimal Direct2D" "$minimal")")
+    echo "  run $run: installer ${installer_times[-1]} ms, minimal Direct2D ${minimal_times[-1]} ms"
+done
+median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
+say "Median time to the first frame (-1: no frame within the probe's wait)"
+echo "  VelkorInstaller.exe /UAC: $(median "${installer_times[@]}") ms"
+echo "  minimal Direct2D program: $(median "${minimal_times[@]}") ms"
