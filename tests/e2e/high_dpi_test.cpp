@@ -57,14 +57,11 @@ TEST(AtOneHundredFiftyPercent, TheWindowAndItsDrawingAreScaled) {
     ASSERT_NE(process, nullptr);
     HWND installer = WaitForInstallerWindow(30000);
     ASSERT_NE(installer, nullptr);
-    RECT client{};
-    GetClientRect(installer, &client);
-    EXPECT_EQ(client.right, 1536);
-    EXPECT_EQ(client.bottom, 915);
-    RECT outer{};
-    GetWindowRect(installer, &outer);
-    EXPECT_LE(std::abs((outer.left + outer.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2), 1);
-    EXPECT_LE(std::abs((outer.top + outer.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2), 1);
+    const Placement placed = PlacementOf(installer);
+    EXPECT_EQ(placed.width, 1536);
+    EXPECT_EQ(placed.height, 915);
+    EXPECT_LE(placed.off_centre_x, 1);
+    EXPECT_LE(placed.off_centre_y, 1);
 
     const bool painted = WaitForColour(installer, Scaled(840), Scaled(585), 0x068DDD);
     SaveScreenshot(installer, "at-150-percent");

@@ -16,14 +16,11 @@ TEST(InstallerStart, RelaunchesElevatedAndShowsTheCentredWindow) {
 
     HWND installer = WaitForInstallerWindow(30000);
     ASSERT_NE(installer, nullptr) << "the elevated twin shows the installer";
-    RECT client{};
-    GetClientRect(installer, &client);
-    EXPECT_EQ(client.right, 1024);
-    EXPECT_EQ(client.bottom, 610);
-    RECT outer{};
-    GetWindowRect(installer, &outer);
-    EXPECT_LE(std::abs((outer.left + outer.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2), 1);
-    EXPECT_LE(std::abs((outer.top + outer.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2), 1);
+    const Placement placed = PlacementOf(installer);
+    EXPECT_EQ(placed.width, 1024);
+    EXPECT_EQ(placed.height, 610);
+    EXPECT_LE(placed.off_centre_x, 1);
+    EXPECT_LE(placed.off_centre_y, 1);
 
     // The frame: dark header and footer bands, the blue NEXT pill, BACK disabled on Welcome.
     struct Spot {

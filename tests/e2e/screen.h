@@ -21,6 +21,21 @@ inline uint32_t PixelAt(HWND window, int x, int y) {
     return (GetRValue(found) << 16) | (GetGValue(found) << 8) | GetBValue(found);
 }
 
+// The window's client size, and how far the window's centre lies from the screen's.
+struct Placement {
+    LONG width, height;
+    int off_centre_x, off_centre_y;
+};
+
+inline Placement PlacementOf(HWND window) {
+    RECT client{}, outer{};
+    GetClientRect(window, &client);
+    GetWindowRect(window, &outer);
+    return {client.right, client.bottom,
+            std::abs((outer.left + outer.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2),
+            std::abs((outer.top + outer.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2)};
+}
+
 // Within a few steps per channel: pill edges and gradients are antialiased.
 inline bool Near(uint32_t colour, uint32_t expected, int tolerance = 3) {
     for (int shift : {0, 8, 16}) {
