@@ -67,6 +67,19 @@ float widened(int32_t length, float scale) {
 
 int32_t nearest(float value) { return static_cast<int32_t>(std::lround(value)); }
 
+// The rectangle around a range's line boxes; {0, 0, 0, 0} when there are none.
+rect box_around(const std::vector<platform::hit_test_box>& boxes) {
+    if (boxes.empty()) return {0, 0, 0, 0};
+    float min_x = FLT_MAX, min_y = FLT_MAX, max_x = FLT_MIN, max_y = FLT_MIN;
+    for (const platform::hit_test_box& box : boxes) {
+        min_x = std::min(min_x, box.left);
+        min_y = std::min(min_y, box.top);
+        max_x = std::max(max_x, box.left + box.width);
+        max_y = std::max(max_y, box.top + box.height);
+    }
+    return {nearest(min_x), nearest(min_y), nearest(max_x - min_x), nearest(max_y - min_y)};
+}
+
 platform::text_range run_range(const text_run& run) {
     return {run.start, run.end > run.start ? run.end - run.start : 0};
 }
@@ -322,17 +335,9 @@ std::vector<rect> renderer::text_range_bounds(std::string_view text,
     if (!layout) return found;
     for (size_t i = 0; i < ranges.size(); ++i) {
         const character_range& range = ranges[i];
-        if (range.end <= range.start) continue;
-        const auto boxes = layout->hit_test_range({range.start, range.end - range.start});
-        if (boxes.empty()) continue;
-        float min_x = FLT_MAX, min_y = FLT_MAX, max_x = FLT_MIN, max_y = FLT_MIN;
-        for (const platform::hit_test_box& box : boxes) {
-            min_x = std::min(min_x, box.left);
-            min_y = std::min(min_y, box.top);
-            max_x = std::max(max_x, box.left + box.width);
-            max_y = std::max(max_y, box.top + box.height);
+        if (range.end > range.start) {
+            found[i] = box_around(layout->hit_test_range({range.start, range.end - range.start}));
         }
-        found[i] = {nearest(min_x), nearest(min_y), nearest(max_x - min_x), nearest(max_y - min_y)};
     }
     return found;
 }

@@ -70,16 +70,16 @@ void text_label::layout_links() {
     renderer& draw = window->drawing();
     use_font(draw);
     use_alignment(draw);
+    std::vector<const text_run*> linked;
     std::vector<character_range> ranges;
     for (const text_run& run : runs) {
-        if (!run.link.empty()) ranges.push_back({run.start, run.end});
+        if (run.link.empty()) continue;
+        linked.push_back(&run);
+        ranges.push_back({run.start, run.end});
     }
     // A wrapped link gets one box.
     const std::vector<rect> boxes = draw.text_range_bounds(text, ranges, layout_limit(), runs);
-    size_t next = 0;
-    for (const text_run& run : runs) {
-        if (!run.link.empty()) links.push_back({boxes[next++], run.link});
-    }
+    for (size_t i = 0; i < linked.size(); ++i) links.push_back({boxes[i], linked[i]->link});
 }
 
 void text_label::paint() {
