@@ -45,11 +45,24 @@ inline HANDLE StartInstaller(const std::wstring& program, const std::wstring& ar
     return started.hProcess;
 }
 
+// The process behind a window, to wait for its exit; null when it cannot be opened.
+inline HANDLE ProcessOf(HWND window) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    return OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+}
+
+// A resource of a module loaded as an image resource; empty when it has none.
+inline std::string ResourceOf(HMODULE image, LPCWSTR type, LPCWSTR name) {
+    HRSRC found = image ? FindResourceW(image, name, type) : nullptr;
+    if (found == nullptr) return {};
+    return std::string(static_cast<const char*>(LockResource(LoadResource(image, found))),
+                       SizeofResource(image, found));
+}
+
 // Closes the installer window as the user would and returns its process's exit code.
 inline DWORD CloseInstallerWindow(HWND installer) {
-    DWORD id = 0;
-    GetWindowThreadProcessId(installer, &id);
-    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    HANDLE process = ProcessOf(installer);
     PostMessageW(installer, WM_CLOSE, 0, 0);
     const DWORD code = process ? RunToEnd(process, 20000) : STILL_ACTIVE;
     if (process) CloseHandle(process);

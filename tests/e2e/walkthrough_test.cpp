@@ -39,12 +39,7 @@ std::string ReadFile(const fs::path& path) {
 std::string EmbeddedPlugin() {
     HMODULE exe = LoadLibraryExW(InstallerPath().c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    HRSRC found = exe ? FindResourceW(exe, MAKEINTRESOURCEW(400), RT_RCDATA) : nullptr;
-    std::string bytes;
-    if (found) {
-        const char* data = static_cast<const char*>(LockResource(LoadResource(exe, found)));
-        bytes.assign(data, SizeofResource(exe, found));
-    }
+    const std::string bytes = ResourceOf(exe, RT_RCDATA, MAKEINTRESOURCEW(400));
     if (exe) FreeLibrary(exe);
     return bytes;
 }
@@ -88,13 +83,6 @@ int TitleInkRows(HWND window) {
 }
 constexpr int kOneTitleLine = 32;
 
-// The process behind a window, to wait for its exit.
-HANDLE ProcessOf(HWND window) {
-    DWORD id = 0;
-    GetWindowThreadProcessId(window, &id);
-    return OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
-}
-
 // From Welcome to the finished Installing page; the License page is opened and left on the way.
 // With `pictures`, each page is saved on the way.
 void GoThroughToTheInstall(HWND installer, bool pictures) {
@@ -128,13 +116,19 @@ void GoThroughToTheInstall(HWND installer, bool pictures) {
 }
 
 TEST(Walkthrough, InstallsIntoEveryRegisteredVersionAndFinishes) {
+    ASSERT_EQ(FindWindowW(nullptr, kInstallerTitle), nullptr) << "an installer is already running";
     RegisteredVersions versions{L"13.8", L"14.0", L"15.0"};
     HANDLE first = StartInstaller(InstallerPath(), L"");
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(RunToEnd(first, 20000), 0u);
     CloseHandle(first);
     HWND installer = WaitForInstallerWindow(30000);
-    ASSERT_NE(installer, nullptr);
+    ASSERT_NE(installer, nullptr) << "the elevated twin shows the installer";
+    const Placement placed = PlacementOf(installer);
+    EXPECT_EQ(placed.width, 1024);
+    EXPECT_EQ(placed.height, 610);
+    EXPECT_LE(placed.off_centre_x, 1);
+    EXPECT_LE(placed.off_centre_y, 1);
     HANDLE elevated = ProcessOf(installer);
 
     GoThroughToTheInstall(installer, true);

@@ -10,13 +10,6 @@
 
 namespace {
 
-std::string ResourceOf(HMODULE image, LPCWSTR type, LPCWSTR name) {
-    HRSRC found = FindResourceW(image, name, type);
-    if (found == nullptr) return {};
-    return std::string(static_cast<const char*>(LockResource(LoadResource(image, found))),
-                       SizeofResource(image, found));
-}
-
 TEST(InstallerImage, IsAHardened64BitGuiProgramCarryingManifestAndPlugin) {
     HMODULE image = LoadLibraryExW(InstallerPath().c_str(), nullptr,
                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
