@@ -18,7 +18,7 @@ using pelsdk::ui::widget;
 namespace {
 
 constexpr uint64_t kRightButton = 2;
-constexpr uint32_t kCopyCommand = 1;
+constexpr uint32_t kCopyCommand = 2;
 
 // The footer of a page; pages outside the wizard get the Versions footer.
 struct FooterLook {

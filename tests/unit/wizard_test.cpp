@@ -261,9 +261,10 @@ TEST_F(Wizard, CancelAsksToExitAndClosesWithTheAnswer) {
 TEST_F(Wizard, RightClickOnTheLicenseOffersCopyOfItsVisibleText) {
     Start(0);
     Click(ui->welcomeLicenseLink);
-    // Left click; right click with the menu dismissed; right click choosing "Copy".
+    // Left click; right click with the menu dismissed, answered with another command, choosing
+    // "Copy" (command 2).
     const std::tuple<uint64_t, uint32_t, size_t, size_t> cases[] = {
-        {0, 1, 0, 0}, {2, 0, 1, 0}, {2, 1, 1, 1}};
+        {0, 2, 0, 0}, {2, 0, 1, 0}, {2, 1, 1, 0}, {2, 2, 1, 1}};
     for (const auto& [button, answer, menus, copies] : cases) {
         ScriptedMenus().answer = answer;
         ScriptedMenus().last_items.clear();
@@ -273,7 +274,7 @@ TEST_F(Wizard, RightClickOnTheLicenseOffersCopyOfItsVisibleText) {
         EXPECT_EQ(RecordingClipboard().contents.size(), copies);
     }
     using item = pelsdk::platform::scripted_menus::item;
-    EXPECT_EQ(ScriptedMenus().last_items, (std::vector<item>{{1, -1, "Copy"}}));
+    EXPECT_EQ(ScriptedMenus().last_items, (std::vector<item>{{2, -1, "Copy"}}));
     const std::u16string& copied = RecordingClipboard().contents.at(0);
     EXPECT_EQ(copied, pelsdk::platform::utf8_to_utf16(ui->licenseText.text));
     EXPECT_EQ(copied.find(u'<'), std::u16string::npos) << "no tags";
