@@ -124,6 +124,17 @@ TEST_F(WindowTest, HoverGoesToTheNearestEnabledWidget) {
     EXPECT_EQ(log.Take(), (Heard{{"panel", mouse_enter}}));
     win->on_mouse_move(96);
     EXPECT_EQ(log.Take(), (Heard{{"panel", mouse_move}}));
+    // The hovered widget disabled under a resting pointer: its ancestor moves and takes the hover.
+    child.set_enabled(true);
+    PointerAt(61, 61);
+    win->on_mouse_move(96);
+    EXPECT_EQ(win->hovered, &child);
+    log.Take();
+    child.set_enabled(false);
+    win->on_mouse_move(96);
+    win->on_mouse_move(96);
+    EXPECT_EQ(win->hovered, &panel);
+    EXPECT_EQ(log.Take(), (Heard{{"panel", mouse_move}, {"panel", mouse_move}}));
 
     PointerAt(300, 250);
     win->on_mouse_move(96);

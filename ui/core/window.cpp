@@ -315,10 +315,12 @@ void window::route_move(uint64_t p1, uint64_t p2) {
         hub.fire(holder, event_type::mouse_move, 2, 1, p1, p2);
         return;
     }
-    // Compared after the step to the nearest enabled widget: a pointer resting on a disabled
-    // child would otherwise leave and re-enter its ancestor on every move.
-    widget* hit = nearest_enabled(hit_test(pointer_in_window()));
-    if (hit == hovered) {
+    // The hovered widget itself, even when it has just been disabled under the pointer, moves
+    // the hover to its nearest enabled ancestor; compared after that step too, a pointer resting
+    // on a disabled child would otherwise leave and re-enter its ancestor on every move.
+    widget* const under = hit_test(pointer_in_window());
+    widget* hit = nearest_enabled(under);
+    if (under == hovered || hit == hovered) {
         if (widget* target = nearest_enabled(hovered)) {
             hovered = target;
             hub.fire(target, event_type::mouse_move, 2, 1, p1, p2);
