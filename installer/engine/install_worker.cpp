@@ -2,16 +2,17 @@
 
 #include "installer/engine/install_status.h"
 #include "installer/engine/path_helpers.h"
+#include "installer/engine/product.h"
 
 namespace {
 
 InstallStatus WritePlugin(pelsdk::platform::services& os, const std::wstring& folder) {
     // Plain concatenation: a folder ending in a backslash gives a doubled one, which Windows
     // accepts.
-    const std::wstring makerFolder = folder + L"\\Quintrel";
+    const std::wstring makerFolder = folder + L"\\" VELKOR_MAKER;
     // An existing folder is fine; any other failure shows when the file is opened.
     os.files.make_directory(makerFolder);
-    const std::wstring file = makerFolder + L"\\Velkor.aex";
+    const std::wstring file = makerFolder + L"\\" VELKOR_PLUGIN_FILENAME;
 
     const auto located = os.resources.find_rcdata(kPluginResourceId);
     if (!located) return InstallStatus::kResourceNotFound;
@@ -33,7 +34,7 @@ InstallStatus WritePlugin(pelsdk::platform::services& os, const std::wstring& fo
 void CreateSharedDataFolder(pelsdk::platform::services& os) {
     const std::wstring appData = WithBackslashes(os.info.common_app_data_folder().value_or(L""));
     // The installed plug-in does not depend on this folder, so its failure changes no status.
-    CreateDirectories(os.files, JoinPath(appData, L"Quintrel"));
+    CreateDirectories(os.files, JoinPath(appData, L"" VELKOR_MAKER));
 }
 
 }  // namespace

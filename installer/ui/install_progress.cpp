@@ -5,10 +5,11 @@
 
 #include "installer/engine/install_error_message.h"
 #include "installer/engine/install_status.h"
+#include "installer/engine/product.h"
 
 namespace {
 
-constexpr const char* kProductLine = "Velkor Plug-in for After Effects";
+constexpr const char* kProductLine = VELKOR_PRODUCT;
 
 bool IsInstalled(const VersionEntry& row) {
     return row.status == StatusCode(InstallStatus::kInstalled);

@@ -6,6 +6,7 @@
 #include "installer/ui/install_progress.h"
 #include "installer/ui/installer_ui.h"
 #include "installer/ui/notification_popup.h"
+#include "installer/engine/product.h"
 
 namespace {
 
@@ -115,13 +116,13 @@ void InstallerUI::OnInstallTimer() {
         pelsdk::ui::event_hub::instance().unregister(timerConnection);
         workerThread.join();
         if (failure.versionIndex < 0) {
-            FinishRun(*this, "Velkor Plug-in successfully installed.");
+            FinishRun(*this, VELKOR_PLUGIN " successfully installed.");
         } else {
             UpdateInstallProgress();
             if (UserWantsRetry(*this, failure)) {
                 StartInstall();
             } else {
-                FinishRun(*this, "Some components of Velkor Plug-in not correctly installed.");
+                FinishRun(*this, "Some components of " VELKOR_PLUGIN " not correctly installed.");
             }
         }
     }

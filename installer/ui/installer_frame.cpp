@@ -2,6 +2,7 @@
 #include "installer/ui/installer_ui.h"
 #include "installer/ui/page_layout.h"
 #include "ui/theme/theme_lookup.h"
+#include "installer/engine/product.h"
 
 using pelsdk::ui::rect;
 using pelsdk::ui::theme_color;
@@ -16,7 +17,7 @@ void InstallerUI::CreateFooter() {
     footerLicenseLink.style.set_alias("button_font_color", "title_font_color");
     footerLicenseLink.style.set_value("button_font_weight", int32_t{1});
     footerLicenseLink.UseTextOnlyLook();
-    SetButtonText(footerLicenseLink, "Quintrel Software License Agreement");
+    SetButtonText(footerLicenseLink, VELKOR_MAKER_LEGAL " License Agreement");
 
     // The 30-dip pills are centred in the footer band.
     const int32_t y = H - F + (F - 30) / 2;

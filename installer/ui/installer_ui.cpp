@@ -5,6 +5,7 @@
 #include "installer/ui/installer_theme.h"
 #include "installer/ui/page_layout.h"
 #include "ui/theme/theme_lookup.h"
+#include "installer/engine/product.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ InstallerUI::InstallerUI(pelsdk::platform::services& os)
       bannerPicture(EmptyPicture()),
       backgroundPicture(EmptyPicture()),
       logoPicture(EmptyPicture()) {
-    create("Velkor Plug-in for After Effects Installer", kInstallerWindowRect, 0);
+    create(VELKOR_INSTALLER_TITLE, kInstallerWindowRect, 0);
     ApplyInstallerTheme();
     pelsdk::ui::event_hub::instance().register_handler(
         &root, this, pelsdk::ui::event_type::paint,
@@ -42,7 +43,7 @@ InstallerUI::InstallerUI(pelsdk::platform::services& os)
     CreateFooter();
     SetPage(Welcome);
     center();
-    noticeText = "Velkor 1.0.40 \xc2\xb7 \xc2\xa9 2026 Quintrel Software";
+    noticeText = VELKOR_NAME " " VELKOR_VERSION " \xc2\xb7 \xc2\xa9 2026 " VELKOR_MAKER_LEGAL;
 }
 
 InstallerUI::~InstallerUI() {

@@ -1,6 +1,7 @@
 // The Installing page: progress, one result line per selected version, the closing hint.
 #include "installer/ui/installer_ui.h"
 #include "installer/ui/page_layout.h"
+#include "installer/engine/product.h"
 
 using pelsdk::ui::rect;
 
@@ -35,12 +36,12 @@ void InstallerUI::BuildInstallingPage() {
     page.create_child(installingTitle, {0, 0, area.width - 140, 60});
     UseTransparentBack(installingTitle);
     UseTitleLook(installingTitle);
-    FitHeight(installingTitle, "Velkor Plug-in for After Effects Installer");
+    FitHeight(installingTitle, VELKOR_INSTALLER_TITLE);
 
     page.create_child(installingIntro, {0, Below(installingTitle), columnWidth, 60});
     UseIntroLook(installingIntro);
     installingIntro.style.set_value("default_back_color", pelsdk::ui::color{1, 1, 1, 0});
-    FitHeight(installingIntro, "Installing Velkor Plug-in for After Effects, please wait...");
+    FitHeight(installingIntro, "Installing " VELKOR_PRODUCT ", please wait...");
 
     page.create_child(installingBreak, {0, Below(installingIntro), columnWidth, 20});
     page.create_child(progressBar, {0, Below(installingBreak), columnWidth, 15});
@@ -67,7 +68,7 @@ void InstallerUI::BuildInstallingPage() {
     for (const VersionEntry& row : versionEntries) {
         if (!row.selected) continue;
         auto line = std::make_unique<InstalledCheckbox>();
-        line->caption = "Velkor Plug-in for After Effects " + workData.versionNames[row.index];
+        line->caption = VELKOR_PRODUCT " " + workData.versionNames[row.index];
         UseResultLook(*line);
         page.create_child(*line, {0, y, columnWidth, kRowHeight});
         line->set_shown(false);

@@ -1,13 +1,14 @@
 // The Welcome page: greeting, what will be installed, the license sentence and the version.
 #include "installer/ui/installer_ui.h"
 #include "installer/ui/page_layout.h"
+#include "installer/engine/product.h"
 
 using pelsdk::ui::rect;
 
 namespace {
 
 // The version as the maker writes it, with its trailing space.
-constexpr const char* kVersionText = "1.0.40 ";
+constexpr const char* kVersionText = VELKOR_VERSION " ";
 
 // The link reads as the continuation of the sentence: intro font, no fill, no border.
 void UseInlineLinkLook(LinkButton& link) {
@@ -26,12 +27,12 @@ void InstallerUI::BuildWelcomePage() {
     page.create_child(welcomeTitle, {0, 0, area.width - 140, 60});
     UseTransparentBack(welcomeTitle);
     UseTitleLook(welcomeTitle);
-    FitHeight(welcomeTitle, "Welcome to the Velkor Plug-in Installer for After Effects!");
+    FitHeight(welcomeTitle, "Welcome to the " VELKOR_PLUGIN " Installer for After Effects!");
 
     page.create_child(welcomeIntro, {0, Below(welcomeTitle), area.width - 150, 60});
     UseTransparentBack(welcomeIntro);
     UseIntroLook(welcomeIntro);
-    FitHeight(welcomeIntro, std::string("This will install Velkor Plug-in ") + kVersionText +
+    FitHeight(welcomeIntro, std::string("This will install " VELKOR_PLUGIN " ") + kVersionText +
                                 " on your computer!\n\n"
                                 "It is recommended that you close all other applications "
                                 "before continuing.\n");
@@ -50,7 +51,7 @@ void InstallerUI::BuildWelcomePage() {
     page.create_child(welcomeLicenseLink,
                       {sentence.x + sentence.width, sentence.y, 250, sentence.height});
     UseInlineLinkLook(welcomeLicenseLink);
-    SetButtonText(welcomeLicenseLink, "Quintrel Software License Agreement");
+    SetButtonText(welcomeLicenseLink, VELKOR_MAKER_LEGAL " License Agreement");
     ConnectMember(welcomeLicenseLink, pelsdk::ui::event_type::clicked, *this,
                   &InstallerUI::OnButtonClick);
 

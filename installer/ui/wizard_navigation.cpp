@@ -10,6 +10,7 @@
 #include "ui/core/clipboard_text.h"
 #include "ui/core/folder_picker.h"
 #include "ui/core/popup_menu.h"
+#include "installer/engine/product.h"
 
 using pelsdk::ui::event_info;
 using pelsdk::ui::event_type;
@@ -58,7 +59,7 @@ int32_t AskToExit(InstallerUI& installer) {
     look.set_alias("message_popup_window_margins", "notifications_window_margins");
     look.set_alias("message_popup_component_margins", "notifications_component_margins");
     popup.Build(&installer, "Exit Installer",
-                "Are you sure you want to cancel Velkor Plug-in for After Effects installation?");
+                "Are you sure you want to cancel " VELKOR_PRODUCT " installation?");
     return popup.run();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "installer/engine/product.h"
 #include "tests/e2e/installer_process.h"
 
 namespace {
@@ -29,6 +30,7 @@ TEST(InstallerImage, IsAHardened64BitGuiProgramCarryingManifestAndPlugin) {
     const std::string manifest = ResourceOf(image, MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1));
     EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(manifest.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos);
+    EXPECT_NE(manifest.find("version=\"" VELKOR_VERSION ".0\""), std::string::npos);
     const std::string plugin = ResourceOf(image, MAKEINTRESOURCEW(10), MAKEINTRESOURCEW(400));
     EXPECT_EQ(plugin.size(), 870400u);
     EXPECT_EQ(plugin.substr(0, 2), "MZ");
@@ -41,9 +43,9 @@ TEST(InstallerImage, CarriesVersionInformation) {
     std::vector<char> info(size);
     ASSERT_TRUE(GetFileVersionInfoW(InstallerPath().c_str(), 0, size, info.data()));
     const std::pair<const wchar_t*, const wchar_t*> strings[] = {
-        {L"ProductName", L"Velkor Plug-in for After Effects Installer"},
-        {L"CompanyName", L"Quintrel"},
-        {L"ProductVersion", L"1.0.40"}};
+        {L"ProductName", L"" VELKOR_INSTALLER_TITLE},
+        {L"CompanyName", L"" VELKOR_MAKER},
+        {L"ProductVersion", L"" VELKOR_VERSION}};
     for (const auto& [name, expected] : strings) {
         wchar_t* value = nullptr;
         UINT length = 0;
