@@ -1,6 +1,7 @@
 // Flow layout: what a page pays when its panel is laid out again, for a large panel.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -32,8 +33,9 @@ public:
         static_cast<pelsdk::platform::scripted_window_host&>(win->host()).invalidated.clear();
     }
 
-    // First, so that it outlives the widgets.
-    std::unique_ptr<window> win = (UseScriptedWindows(), std::make_unique<window>());
+    // First, so that they outlive the widgets.
+    pelsdk::platform::headless_machine machine{std::filesystem::temp_directory_path(), TestImaging()};
+    std::unique_ptr<window> win = std::make_unique<window>(machine.services_of());
     flow_panel panel{flow_orientation::vertical, false, false};
     std::vector<widget> children = std::vector<widget>(100);
 };

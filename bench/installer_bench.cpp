@@ -5,15 +5,13 @@
 #include <filesystem>
 
 #include "installer/ui/installer_ui.h"
-#include "platform/headless/headless_machine.h"
 #include "tests/support/scripted_windows.h"
 
 namespace {
 
 void BuildInstallerWindow(benchmark::State& state) {
-    UseScriptedWindows();
     const std::filesystem::path root = std::filesystem::temp_directory_path() / "velkor-bench";
-    pelsdk::platform::headless_machine machine(root);
+    pelsdk::platform::headless_machine machine(root, TestImaging());
     for (const wchar_t* version : {L"15.0", L"16.0", L"17.0"}) {
         machine.keys.set_value(std::wstring(L"SOFTWARE\\Adobe\\After Effects\\") + version,
                                L"PluginInstallPath", L"C:\\AE\\Plug-ins");

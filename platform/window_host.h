@@ -47,8 +47,25 @@ enum class ime_message {
     key_down,              // every WM_KEYDOWN of the message loop, before translation
 };
 
-// What the window procedure produces, in toolkit terms. Event numbers are the toolkit's
-// event types; pointers in p1 and p2 live for the duration of the call.
+// Input the window procedure passes on as it comes; the toolkit turns each into its own event.
+// Addresses in p1 live for the duration of the call.
+enum class input : uint32_t {
+    button_down,      // p1: the button, 0 left, 1 middle, 2 right, 3 and 4 the side buttons
+    button_up,        // p1: the button
+    double_click,     // p1: the button
+    wheel,            // p1: the address of the rotation, a double: 60 for one notch away
+    pointer_left,     // the pointer left the client area
+    key_down,         // p1: the virtual key
+    key_down_detail,  // p1: the address of two int32: the virtual key and the key data
+    key_up,           // p1: the virtual key
+    character,        // p1: the UTF-16 unit typed
+    focus_gained,
+    focus_lost,
+    session_locked,
+    session_unlocked,
+};
+
+// What the window procedure produces; pointers in p1 and p2 live for the duration of the call.
 class window_events {
 public:
     virtual ~window_events() = default;
@@ -59,7 +76,7 @@ public:
     // WM_CLOSE: true when the application handles the close request itself.
     virtual bool on_close_request() = 0;
     // Input and notifications, routed by the toolkit.
-    virtual void on_event(uint32_t type, uint64_t p1, uint64_t p2) = 0;
+    virtual void on_input(input kind, uint64_t p1, uint64_t p2) = 0;
     // A double click: true when the widget under the pointer, or else the window, wants it.
     virtual bool wants_double_click() = 0;
     virtual void on_timer(uint32_t id) = 0;

@@ -1,6 +1,11 @@
 #include "installer/ui/entry_point.h"
 
 #include "installer/ui/installer_ui.h"
+#include "platform/application.h"
+
+int pelsdk::platform::application_main(const std::wstring& command_line, services& os) {
+    return InstallerMain(command_line, os);
+}
 
 int InstallerMain(const std::wstring& commandLine, pelsdk::platform::services& os) {
     if (commandLine.find(L"/UAC") != std::wstring::npos) {

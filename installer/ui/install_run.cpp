@@ -3,10 +3,10 @@
 
 #include "installer/engine/install_status.h"
 #include "installer/engine/install_worker.h"
+#include "installer/engine/product.h"
 #include "installer/ui/install_progress.h"
 #include "installer/ui/installer_ui.h"
 #include "installer/ui/notification_popup.h"
-#include "installer/engine/product.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ void FinishRun(InstallerUI& ui, const std::string& outcome) {
 }
 
 bool UserWantsRetry(InstallerUI& ui, const Failure& failure) {
-    NotificationPopup popup;
+    NotificationPopup popup(ui.platform());
     pelsdk::ui::widget_style& look = popup.root.style;
     look.set_alias("message_popup_window_margins", "notifications_error_window_margins");
     look.set_alias("message_popup_component_margins", "notifications_error_component_margins");

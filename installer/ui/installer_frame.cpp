@@ -1,8 +1,9 @@
 // The installer's frame: the footer widgets and the painting behind the pages.
+#include "installer/engine/product.h"
 #include "installer/ui/installer_ui.h"
 #include "installer/ui/page_layout.h"
+#include "ui/core/theme_picture.h"
 #include "ui/theme/theme_lookup.h"
-#include "installer/engine/product.h"
 
 using pelsdk::ui::rect;
 using pelsdk::ui::theme_color;
@@ -49,8 +50,7 @@ void InstallerUI::PaintFrame(const pelsdk::ui::event_info&) {
     draw.set_fill_color(theme_color(theme, "main_back_color"));
     draw.fill_rect({0, 0, W, T});
     // The logo's size is measured once, when it is first loaded.
-    if (!logoPicture->is_loaded() &&
-        pelsdk::ui::load_image(*logoPicture, pelsdk::ui::theme_image(theme, "logo_image"))) {
+    if (pelsdk::ui::load_theme_picture(*logoPicture, root, "logo_image")) {
         logoSize = logoPicture->logical_size();
     }
     draw.draw_image_stretched({28, (T - logoSize.height) / 2, logoSize.width, logoSize.height},
@@ -63,14 +63,9 @@ void InstallerUI::PaintFrame(const pelsdk::ui::event_info&) {
     draw.set_text_align(pelsdk::ui::text_align::left, pelsdk::ui::text_valign::center);
     if (!noticeText.empty()) draw.draw_text({W - 260, 0, 260, T}, noticeText, {});
 
-    if (!bannerPicture->is_loaded()) {
-        pelsdk::ui::load_image(*bannerPicture, pelsdk::ui::theme_image(theme, "banner_image"));
-    }
+    pelsdk::ui::load_theme_picture(*bannerPicture, root, "banner_image");
     draw.draw_image_stretched({0, T, banner.width, banner.height}, *bannerPicture, 1.0f);
-    if (!backgroundPicture->is_loaded()) {
-        pelsdk::ui::load_image(*backgroundPicture,
-                               pelsdk::ui::theme_image(theme, "background_image"));
-    }
+    pelsdk::ui::load_theme_picture(*backgroundPicture, root, "background_image");
     draw.draw_image_stretched({banner.width, T, W - banner.width, H - F - T}, *backgroundPicture,
                               1.0f);
 

@@ -2,15 +2,15 @@
 
 #include <functional>
 
+#include "installer/engine/product.h"
 #include "installer/ui/installer_theme.h"
 #include "installer/ui/page_layout.h"
 #include "ui/theme/theme_lookup.h"
-#include "installer/engine/product.h"
 
 namespace {
 
 std::unique_ptr<pelsdk::ui::image> EmptyPicture() {
-    return std::make_unique<pelsdk::ui::image>(*pelsdk::ui::current_window_platform().imaging);
+    return std::make_unique<pelsdk::ui::image>();
 }
 
 // One transparent panel per page over the page area, hidden until its page is shown.
@@ -26,7 +26,8 @@ void CreatePagePanels(InstallerUI& installer) {
 }  // namespace
 
 InstallerUI::InstallerUI(pelsdk::platform::services& os)
-    : workData(os),
+    : window(os),
+      workData(os),
       bannerPicture(EmptyPicture()),
       backgroundPicture(EmptyPicture()),
       logoPicture(EmptyPicture()) {

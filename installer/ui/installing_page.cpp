@@ -1,7 +1,7 @@
 // The Installing page: progress, one result line per selected version, the closing hint.
+#include "installer/engine/product.h"
 #include "installer/ui/installer_ui.h"
 #include "installer/ui/page_layout.h"
-#include "installer/engine/product.h"
 
 using pelsdk::ui::rect;
 

@@ -1,5 +1,6 @@
 #include "installer/ui/notification_popup.h"
 
+#include "ui/core/theme_picture.h"
 #include "ui/theme/theme_lookup.h"
 
 using namespace pelsdk::ui;
@@ -15,8 +16,8 @@ constexpr uint64_t kEscapeKey = 27;
 
 }  // namespace
 
-NotificationPopup::NotificationPopup()
-    : picture(std::make_unique<image>(*current_window_platform().imaging)) {}
+NotificationPopup::NotificationPopup(pelsdk::platform::services& platform)
+    : window(platform), picture(std::make_unique<image>()) {}
 
 void NotificationPopup::Build(window* ownerWindow, const std::string& title,
                               const std::string& message) {
@@ -44,7 +45,7 @@ void NotificationPopup::Build(window* ownerWindow, const std::string& title,
 
 int32_t NotificationPopup::PlacePicture(int32_t topMargin) {
     // Without a picture in the theme nothing is loaded and the picture takes no room.
-    load_image(*picture, theme_image(root.style, "message_popup_image"));
+    load_theme_picture(*picture, root, "message_popup_image");
     const size pictureSize = picture->logical_size();
     picturePosition = {(kPopupWidth - pictureSize.width) / 2, topMargin};
     return pictureSize.height;

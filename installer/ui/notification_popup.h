@@ -15,7 +15,7 @@
 // runs a popup once.
 class NotificationPopup : public pelsdk::ui::window {
 public:
-    NotificationPopup();
+    explicit NotificationPopup(pelsdk::platform::services& platform);
 
     // Creates the native window, owned by `ownerWindow` when given, and lays the popup out; its
     // height follows the message. `run()` then shows it and returns the result.

@@ -1,8 +1,10 @@
 // The Versions page: one box per detected version, the custom folder and the free-space line.
 #include "installer/engine/path_helpers.h"
+#include "installer/engine/product.h"
 #include "installer/ui/install_progress.h"
 #include "installer/ui/installer_ui.h"
 #include "installer/ui/page_layout.h"
+#include "ui/widgets/tooltip.h"
 
 using pelsdk::ui::event_type;
 using pelsdk::ui::rect;
@@ -33,7 +35,7 @@ void InstallerUI::BuildVersionsPage() {
     page.create_child(versionsTitle, {0, 0, area.width - 140, 60});
     UseTransparentBack(versionsTitle);
     UseTitleLook(versionsTitle);
-    FitHeight(versionsTitle, "Velkor Plug-in for After Effects Installer");
+    FitHeight(versionsTitle, VELKOR_INSTALLER_TITLE);
 
     page.create_child(versionsIntro, {0, Below(versionsTitle), columnWidth, 60});
     UseTransparentBack(versionsIntro);
@@ -55,8 +57,8 @@ void InstallerUI::BuildVersionsPage() {
                                        : GridCell(cells++, firstRow));
         box->set_enabled(true);
         // Built once: the custom box's tip keeps naming the folder it had at start.
-        add_tooltip(box.get(), {0, 0, 0, 0}, "",
-                    "[Plugin] " + WideToUtf8(JoinPath(row->pluginFolder, L"Quintrel")));
+        pelsdk::ui::add_tooltip(*box, {0, 0, 0, 0}, "",
+                    "[Plugin] " + WideToUtf8(JoinPath(row->pluginFolder, L"" VELKOR_MAKER)));
         ConnectMember(*box, event_type::value_changed, *this, &InstallerUI::OnVersionsEvent);
         versionCheckBoxes.push_back(std::move(box));
     }

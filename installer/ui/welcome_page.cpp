@@ -1,7 +1,7 @@
 // The Welcome page: greeting, what will be installed, the license sentence and the version.
+#include "installer/engine/product.h"
 #include "installer/ui/installer_ui.h"
 #include "installer/ui/page_layout.h"
-#include "installer/engine/product.h"
 
 using pelsdk::ui::rect;
 

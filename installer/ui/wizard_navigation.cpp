@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "installer/engine/path_helpers.h"
+#include "installer/engine/product.h"
 #include "installer/ui/install_progress.h"
 #include "installer/ui/installer_ui.h"
 #include "installer/ui/notification_popup.h"
@@ -10,7 +11,6 @@
 #include "ui/core/clipboard_text.h"
 #include "ui/core/folder_picker.h"
 #include "ui/core/popup_menu.h"
-#include "installer/engine/product.h"
 
 using pelsdk::ui::event_info;
 using pelsdk::ui::event_type;
@@ -54,7 +54,7 @@ VersionEntry* CustomRow(std::vector<VersionEntry>& rows) {
 
 // The confirmation's result: 1 when the user confirmed, 0 otherwise.
 int32_t AskToExit(InstallerUI& installer) {
-    NotificationPopup popup;
+    NotificationPopup popup(installer.platform());
     pelsdk::ui::widget_style& look = popup.root.style;
     look.set_alias("message_popup_window_margins", "notifications_window_margins");
     look.set_alias("message_popup_component_margins", "notifications_component_margins");
@@ -128,7 +128,7 @@ void InstallerUI::OnVersionsEvent(const event_info& info) {
     const bool customBox = !versionCheckBoxes.empty() && info.sender == versionCheckBoxes[0].get();
     if (info.sender == &customFolderButton && custom != nullptr) {
         const std::wstring folder =
-            pelsdk::ui::select_folder(this, "Custom Folder", custom->pluginFolder);
+            pelsdk::ui::select_folder(*this, "Custom Folder", custom->pluginFolder);
         if (!folder.empty()) {
             custom->pluginFolder = folder;
             FitHeight(customPathLabel, "\nCustom Plugin Path: " + WideToUtf8(folder));
@@ -155,10 +155,10 @@ void InstallerUI::OnLicenseMouseUp(const event_info& info) {
         info.sender != &licenseText) {
         return;
     }
-    pelsdk::ui::popup_menu menu;
+    pelsdk::ui::popup_menu menu(*this);
     menu.add_item(kCopyCommand, -1, "Copy");
     // The label's text is the license as shown, without its tags; a busy clipboard skips it.
-    if (menu.show_at_pointer(*this) == kCopyCommand) {
-        pelsdk::ui::copy_to_clipboard(licenseText.text);
+    if (menu.show_at_pointer() == kCopyCommand) {
+        pelsdk::ui::copy_to_clipboard(*this, licenseText.text);
     }
 }

@@ -1,21 +1,29 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 
 #include "platform/headless/fixed_system_info.h"
 #include "platform/headless/memory_module_resources.h"
 #include "platform/headless/memory_registry.h"
+#include "platform/headless/recording_graphics.h"
 #include "platform/headless/recording_shell.h"
 #include "platform/headless/rooted_file_system.h"
+#include "platform/headless/scripted_services.h"
+#include "platform/headless/scripted_window_host.h"
 #include "platform/services.h"
 
 namespace pelsdk::platform {
 
-// One simulated Windows machine whose drives live under a host folder.
+// One simulated Windows machine whose drives live under a host folder: scripted windows drawing
+// into one recording backend, a shell that records the links it is asked to open, scripted menus,
+// clipboard and folder dialog, and the picture decoder it is given.
 class headless_machine {
 public:
-    explicit headless_machine(const std::filesystem::path& root)
-        : files(root), all{keys, resources, files, info, launcher} {}
+    headless_machine(const std::filesystem::path& root, imaging_system& imaging)
+        : files(root),
+          all{keys,     resources, files, info,  launcher, [] { return std::make_unique<scripted_window_host>(); },
+              graphics, imaging,   menus, clips, folders} {}
 
     headless_machine(const headless_machine&) = delete;
     headless_machine& operator=(const headless_machine&) = delete;
@@ -27,6 +35,10 @@ public:
     rooted_file_system files;
     fixed_system_info info;
     recording_shell launcher;
+    recording_graphics graphics;
+    scripted_menus menus;
+    recording_clipboard clips;
+    scripted_folder_dialog folders;
 
 private:
     services all;

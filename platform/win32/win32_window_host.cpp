@@ -7,7 +7,6 @@
 #include <cwchar>
 
 #include "platform/win32/system_library.h"
-#include "ui/core/event_info.h"
 
 namespace pelsdk::platform {
 
@@ -392,9 +391,8 @@ LRESULT CALLBACK win32_window_host::window_procedure(HWND hwnd, UINT message, WP
 }
 
 LRESULT win32_window_host::handle(UINT message, WPARAM wparam, LPARAM lparam) {
-    using ui::event_type;
-    const auto event = [this](event_type type, uint64_t p1 = 0, uint64_t p2 = 0) {
-        events_->on_event(static_cast<uint32_t>(type), p1, p2);
+    const auto event = [this](input kind, uint64_t p1 = 0, uint64_t p2 = 0) {
+        events_->on_input(kind, p1, p2);
     };
     const auto address = [](const void* value) { return reinterpret_cast<uint64_t>(value); };
     switch (message) {
@@ -416,10 +414,10 @@ LRESULT win32_window_host::handle(UINT message, WPARAM wparam, LPARAM lparam) {
             events_->on_client_resized(LOWORD(lparam), HIWORD(lparam));
             return 0;
         case WM_SETFOCUS:
-            event(event_type::focus_gained);
+            event(input::focus_gained);
             return 0;
         case WM_KILLFOCUS:
-            event(event_type::focus_lost);
+            event(input::focus_lost);
             return 0;
         case WM_PAINT: {
             RECT update{};
@@ -448,16 +446,16 @@ LRESULT win32_window_host::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_SYSKEYDOWN: {
             // System keys too: Alt+F4 alone never reaches the default procedure.
             const int32_t detail[2] = {static_cast<int32_t>(wparam), static_cast<int32_t>(lparam)};
-            event(event_type::key_down, wparam);
-            event(event_type::key_down_detail, address(detail));
+            event(input::key_down, wparam);
+            event(input::key_down_detail, address(detail));
             return 0;
         }
         case WM_KEYUP:
         case WM_SYSKEYUP:
-            event(event_type::key_up, wparam);
+            event(input::key_up, wparam);
             return 0;
         case WM_CHAR:
-            event(event_type::char_input, wparam);
+            event(input::character, wparam);
             return 0;
         // The focused widget draws the composition: the IME's own window stays hidden.
         case WM_IME_STARTCOMPOSITION:
@@ -481,41 +479,41 @@ LRESULT win32_window_host::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_LBUTTONDOWN:
         case WM_MBUTTONDOWN:
         case WM_RBUTTONDOWN:
-            event(event_type::mouse_down,
+            event(input::button_down,
                   message == WM_LBUTTONDOWN ? 0 : message == WM_MBUTTONDOWN ? 1 : 2);
             return 0;
         case WM_LBUTTONUP:
         case WM_MBUTTONUP:
         case WM_RBUTTONUP:
-            event(event_type::mouse_up,
+            event(input::button_up,
                   message == WM_LBUTTONUP ? 0 : message == WM_MBUTTONUP ? 1 : 2);
             return 0;
         case WM_LBUTTONDBLCLK:
         case WM_MBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
-            event(events_->wants_double_click() ? event_type::double_click : event_type::mouse_down,
+            event(events_->wants_double_click() ? input::double_click : input::button_down,
                   message == WM_LBUTTONDBLCLK ? 0 : message == WM_MBUTTONDBLCLK ? 1 : 2);
             return 0;
         case WM_MOUSEWHEEL: {
             const double delta = GET_WHEEL_DELTA_WPARAM(wparam) * 0.5;
-            event(event_type::mouse_wheel, address(&delta));
+            event(input::wheel, address(&delta));
             return 0;
         }
         case WM_XBUTTONDOWN:
         case WM_XBUTTONUP: {
             const WORD button = GET_XBUTTON_WPARAM(wparam);
             if (button == XBUTTON1 || button == XBUTTON2) {
-                event(message == WM_XBUTTONDOWN ? event_type::mouse_down : event_type::mouse_up,
+                event(message == WM_XBUTTONDOWN ? input::button_down : input::button_up,
                       button == XBUTTON1 ? 3 : 4);
             }
             return 0;
         }
         case WM_MOUSELEAVE:
-            event(event_type::mouse_leave);
+            event(input::pointer_left);
             return 0;
         case WM_WTSSESSION_CHANGE:
-            if (wparam == WTS_SESSION_LOCK) event(event_type::session_locked);
-            if (wparam == WTS_SESSION_UNLOCK) event(event_type::session_unlocked);
+            if (wparam == WTS_SESSION_LOCK) event(input::session_locked);
+            if (wparam == WTS_SESSION_UNLOCK) event(input::session_unlocked);
             return 0;
         case WM_DPICHANGED:
             on_dpi_changed(wparam, *reinterpret_cast<const RECT*>(lparam));

@@ -3,6 +3,7 @@
 // rest is the picture, shown as a button's face and background and as a check box.
 #include <stb/stb_image.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "tests/fuzz/fuzz_check.h"
@@ -15,10 +16,15 @@ namespace {
 
 using namespace pelsdk::ui;
 
+pelsdk::platform::headless_machine& machine() {
+    static pelsdk::platform::headless_machine made{std::filesystem::temp_directory_path(),
+                                                    TestImaging()};
+    return made;
+}
+
 window& scene() {
     static const std::unique_ptr<window> win = [] {
-        UseScriptedWindows();
-        auto made = std::make_unique<window>();
+        auto made = std::make_unique<window>(machine().services_of());
         made->create("Pictures", {0, 0, 400, 300}, 0);
         return made;
     }();
@@ -36,7 +42,7 @@ bool too_large(const uint8_t* data, size_t size) {
 }
 
 bool drew_bitmaps() {
-    for (const auto& primitive : RecordingGraphics().primitives) {
+    for (const auto& primitive : machine().graphics.primitives) {
         if (primitive.kind == "draw_bitmap") return true;
     }
     return false;
@@ -60,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check_box box;
     win.root.create_child(button, {10, 10, 160, 40});
     win.root.create_child(box, {10, 60, 160, 30});
-    RecordingGraphics().primitives.clear();
+    machine().graphics.primitives.clear();
     win.on_paint(0, 0, 400, 300);
 
     // One picture for all three: it loads everywhere or nowhere, and only a loaded one draws.

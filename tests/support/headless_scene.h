@@ -6,11 +6,11 @@
 #include <iterator>
 #include <vector>
 
-#include "platform/headless/headless_machine.h"
+#include "tests/support/scripted_windows.h"
 #include "tests/support/temp_folder.h"
 
 // A simulated machine whose drives live in a fresh folder, with helpers to arrange and inspect
-// its files by their Windows paths.
+// its files by their Windows paths; its windows are scripted and draw into its recording backend.
 class HeadlessScene {
 public:
     std::vector<unsigned char> ReadFile(const std::wstring& windowsPath) const {
@@ -29,7 +29,7 @@ public:
     }
 
     TempFolder root;
-    pelsdk::platform::headless_machine machine{root.path()};
+    pelsdk::platform::headless_machine machine{root.path(), TestImaging()};
     pelsdk::platform::services& os = machine.services_of();
 
 private:

@@ -6,15 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/scripted_windows.h"
+#include "tests/support/headless_scene.h"
 
 // One scripted window of 400 x 300 dips for widget tests: widgets are added at their places, the
 // pointer and buttons are driven as the window procedure would, and painting is recorded.
-class WidgetScene {
+class WidgetScene : public HeadlessScene {
 public:
     WidgetScene() {
-        UseScriptedWindows();
-        win = std::make_unique<pelsdk::ui::window>();
+        win = std::make_unique<pelsdk::ui::window>(os);
         win->create("Widgets", {0, 0, 400, 300}, 0);
         host = &static_cast<pelsdk::platform::scripted_window_host&>(win->host());
         win->on_mouse_move(96);  // the pointer is inside: later moves are routed
@@ -43,14 +42,14 @@ public:
 
     // Paints the whole window and returns what was drawn.
     const std::vector<pelsdk::platform::recorded_primitive>& Paint() {
-        RecordingGraphics().primitives.clear();
+        machine.graphics.primitives.clear();
         win->on_paint(0, 0, 400, 300);
-        return RecordingGraphics().primitives;
+        return machine.graphics.primitives;
     }
     // The primitives of one kind from the last paint.
     std::vector<pelsdk::platform::recorded_primitive> Drawn(const std::string& kind) const {
         std::vector<pelsdk::platform::recorded_primitive> found;
-        for (const auto& p : RecordingGraphics().primitives) {
+        for (const auto& p : machine.graphics.primitives) {
             if (p.kind == kind) found.push_back(p);
         }
         return found;

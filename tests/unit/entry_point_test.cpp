@@ -9,7 +9,6 @@ namespace {
 
 class EntryPoint : public HeadlessTest {
 protected:
-    void SetUp() override { UseScriptedWindows(); }
 };
 
 TEST_F(EntryPoint, InstallerWindowIsTitledSizedAndCentred) {

@@ -5,7 +5,7 @@
 #include "platform/headless/recording_graphics.h"
 #include "platform/headless/stb_imaging.h"
 #include "tests/support/test_pictures.h"
-#include "ui/core/pel_exception.h"
+#include "ui/base/pel_exception.h"
 #include "ui/core/widget.h"
 #include "ui/render/image.h"
 #include "ui/render/renderer.h"
@@ -26,13 +26,13 @@ protected:
     void Load(float scale) {
         image_reference picture = CheckboxPicture();
         picture.scale = scale;
-        ASSERT_TRUE(load_image(checkbox, picture));
+        ASSERT_TRUE(load_image(checkbox, imaging, picture));
     }
 
     stb_imaging imaging;
     recording_graphics graphics;
     renderer drawing{graphics, nullptr};
-    image checkbox{imaging};
+    image checkbox;
     widget root;
 };
 
@@ -42,7 +42,7 @@ TEST_F(ImageTest, SizesFramesAndDestinationsFollowTheScale) {
     EXPECT_EQ(image_frame(checkbox, 2, 1), (rect{0, 7, 7, 7}));
 
     root.bounds = {0, 0, 100, 100};
-    drawing.begin_widget(root, {0, 0, 100, 100});
+    drawing.begin_widget(root.bounds, root.scale, {0, 0, 100, 100});
     drawing.draw_image({10, 20}, checkbox, 0.5f);
     drawing.draw_image_part({10, 20}, checkbox, image_frame(checkbox, 2, 1), 1.0f);
     drawing.draw_image_stretched({0, 0, 30, 40}, checkbox, 1.0f);
@@ -100,7 +100,7 @@ TEST_F(ImageTest, EachRendererGetsItsOwnBitmap) {
     root.bounds = {0, 0, 10, 10};
     auto second = std::make_unique<renderer>(graphics, nullptr);
     for (renderer* r : {&drawing, second.get()}) {
-        r->begin_widget(root, {0, 0, 10, 10});
+        r->begin_widget(root.bounds, root.scale, {0, 0, 10, 10});
         r->draw_image({0, 0}, checkbox, 1.0f);
         r->end_widget();
     }
@@ -113,7 +113,7 @@ TEST_F(ImageTest, EachRendererGetsItsOwnBitmap) {
     EXPECT_EQ(graphics.live_bitmaps, 0);
     EXPECT_TRUE(drawing.images.empty());
     graphics.primitives.clear();
-    drawing.begin_widget(root, {0, 0, 10, 10});
+    drawing.begin_widget(root.bounds, root.scale, {0, 0, 10, 10});
     drawing.draw_image({0, 0}, checkbox, 1.0f);
     drawing.end_widget();
     EXPECT_TRUE(graphics.primitives.empty()) << "an unloaded image draws nothing";
@@ -121,19 +121,19 @@ TEST_F(ImageTest, EachRendererGetsItsOwnBitmap) {
 
 TEST(ImageFailures, UnreadableBytesAndFailingStepsAreReported) {
     stb_imaging imaging;
-    image broken(imaging);
+    image broken;
     const uint8_t garbage[] = {1, 2, 3, 4, 5};
-    EXPECT_FALSE(broken.load(garbage, sizeof(garbage), 1.0f));
-    EXPECT_FALSE(broken.load(nullptr, 0, 1.0f));
-    EXPECT_FALSE(load_image(broken, theme_image(widget_style{}, "button_image"))) << "no picture";
+    EXPECT_FALSE(broken.load(imaging, garbage, sizeof(garbage), 1.0f));
+    EXPECT_FALSE(broken.load(imaging, nullptr, 0, 1.0f));
+    EXPECT_FALSE(load_image(broken, imaging, theme_image(widget_style{}, "button_image"))) << "no picture";
     const std::vector<uint8_t> damaged = test_pictures::DamagedPng();
-    EXPECT_FALSE(broken.load(damaged.data(), damaged.size(), 1.0f)) << "damaged pixels";
+    EXPECT_FALSE(broken.load(imaging, damaged.data(), damaged.size(), 1.0f)) << "damaged pixels";
     // A 1 x 1 GIF, which stb would read.
     // clang-format off
     const uint8_t gif[] = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 255, 255, 255, 0, 0,
                            0, ',', 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 'D', 1, 0, ';'};
     // clang-format on
-    EXPECT_FALSE(broken.load(gif, sizeof(gif), 1.0f)) << "PNG and JPEG only";
+    EXPECT_FALSE(broken.load(imaging, gif, sizeof(gif), 1.0f)) << "PNG and JPEG only";
     EXPECT_FALSE(broken.is_loaded());
 
     const image_reference picture = CheckboxPicture();
@@ -146,16 +146,17 @@ TEST(ImageFailures, UnreadableBytesAndFailingStepsAreReported) {
         return "no exception";
     };
     imaging.fails = stb_imaging::failure::converter;
-    EXPECT_EQ(message_of([&] { broken.load(picture.data, picture.size, 1); }),
+    EXPECT_EQ(message_of([&] { broken.load(imaging, picture.data, picture.size, 1); }),
               "unable to create the bitmap format converter");
     imaging.fails = stb_imaging::failure::bitmap;
-    EXPECT_EQ(message_of([&] { broken.load(picture.data, picture.size, 1); }),
+    EXPECT_EQ(message_of([&] { broken.load(imaging, picture.data, picture.size, 1); }),
               "unable to create a bitmap from the format converter");
     imaging.fails = stb_imaging::failure::factory;
-    EXPECT_EQ(message_of([&] { image other(imaging); }), "unable to create the imaging factory");
+    EXPECT_EQ(message_of([&] { image{}.load(imaging, picture.data, picture.size, 1); }),
+              "unable to create the imaging factory");
 
     imaging.fails = stb_imaging::failure::none;
-    ASSERT_TRUE(broken.load(picture.data, picture.size, 1));
+    ASSERT_TRUE(broken.load(imaging, picture.data, picture.size, 1));
     recording_graphics graphics;
     renderer drawing(graphics, nullptr);
     graphics.fails = recording_graphics::failure::bitmap_from_pixels;

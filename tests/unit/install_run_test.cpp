@@ -95,7 +95,6 @@ scripted_window_host& HostOf(pelsdk::ui::window& w) {
 class RunScene : public HeadlessScene {
 public:
     explicit RunScene(const std::vector<Version>& versions) {
-        UseScriptedWindows();
         machine.resources.add_rcdata(kPluginResourceId, PluginBytes());
         for (const Version& v : versions) {
             machine.keys.set_value(L"SOFTWARE\\Adobe\\After Effects\\" + v.subkey,
@@ -231,7 +230,7 @@ TEST(InstallRun, WholeRunsEndWithTheirOutcome) {
                 for (size_t v : c.blocked) scene.Block(c.versions[v], false);
             }
             host.loop_step = [&host, key] {
-                host.events->on_event(static_cast<uint32_t>(event_type::key_down), key, 0);
+                host.events->on_input(pelsdk::platform::input::key_down, key, 0);
             };
         };
         {

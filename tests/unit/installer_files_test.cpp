@@ -1,18 +1,17 @@
 // The maker's files as the build embedded them: the license agreement shown on the License page
 // and the pictures of the installer's look.
 #include "installer/ui/installer_files.h"
+#include "platform/text_encoding.h"
+#include "tests/support/widget_scene.h"
+#include "ui/render/image.h"
+#include "ui/widgets/markup_parser.h"
+#include "ui/widgets/text_label.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "platform/text_encoding.h"
-#include "tests/support/widget_scene.h"
-#include "ui/render/image.h"
-#include "ui/widgets/markup_parser.h"
-#include "ui/widgets/text_label.h"
 
 namespace {
 
@@ -137,11 +136,11 @@ TEST_F(InstallerFilesTest, PicturesDecodeToTheirPixelSizesAndFrames) {
         EXPECT_EQ(c.picture.frames, c.frames);
         EXPECT_EQ(c.picture.scale, c.scale);
 
-        auto decoded = std::make_unique<image>(*current_window_platform().imaging);
-        ASSERT_TRUE(load_image(*decoded, c.picture));
-        EXPECT_EQ(decoded->pixel_width(), c.pixel_width);
-        EXPECT_EQ(decoded->pixel_height(), c.pixel_height);
-        EXPECT_EQ(image_frame(*decoded, c.picture.frames, c.frames - 1), c.last_frame);
+        image decoded;
+        ASSERT_TRUE(load_image(decoded, TestImaging(), c.picture));
+        EXPECT_EQ(decoded.pixel_width(), c.pixel_width);
+        EXPECT_EQ(decoded.pixel_height(), c.pixel_height);
+        EXPECT_EQ(image_frame(decoded, c.picture.frames, c.frames - 1), c.last_frame);
     }
 }
 

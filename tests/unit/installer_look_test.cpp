@@ -65,17 +65,16 @@ TEST(InstallerTheme, OverridesKeepTheirOrderAndEncodings) {
 
 class InstallerLook : public HeadlessTest {
 protected:
-    void SetUp() override { UseScriptedWindows(); }
 
     // What the frame alone draws, in window coordinates.
     std::vector<std::pair<std::string, rect_f>> PaintFrame(InstallerUI& installer) {
-        RecordingGraphics().primitives.clear();
+        machine.graphics.primitives.clear();
         renderer& drawing = installer.drawing();
-        drawing.begin_widget(installer.root, {0, 0, 1024, 610});
+        drawing.begin_widget(installer.root.bounds, installer.root.scale, {0, 0, 1024, 610});
         installer.PaintFrame({});
         drawing.end_widget();
         std::vector<std::pair<std::string, rect_f>> drawn;
-        for (const auto& p : RecordingGraphics().primitives) drawn.emplace_back(p.kind, p.geometry);
+        for (const auto& p : machine.graphics.primitives) drawn.emplace_back(p.kind, p.geometry);
         return drawn;
     }
 };
@@ -93,9 +92,9 @@ TEST_F(InstallerLook, FramePaintsBackToFrontWithTheSentenceOnlyOnWelcome) {
         {"draw_text", {28, 560, 208, 610}},          // "By installing, you agree to the"
     };
     EXPECT_EQ(PaintFrame(installer), welcome);
-    const auto notice = RecordingGraphics().primitives[2];
+    const auto notice = machine.graphics.primitives[2];
     EXPECT_EQ(notice.formats[1].number, 2.0f) << "the notice is italic";
-    EXPECT_EQ(RecordingGraphics().primitives[0].color, (color_f{0.071f, 0.071f, 0.071f, 1}));
+    EXPECT_EQ(machine.graphics.primitives[0].color, (color_f{0.071f, 0.071f, 0.071f, 1}));
 
     installer.SetPage(Versions);
     EXPECT_EQ(PaintFrame(installer), Drawn(welcome.begin(), welcome.end() - 1));

@@ -183,7 +183,7 @@ TEST_F(InstallerWidgetsTest, ResultLineShowsTheHalfOfItsPictureForItsState) {
         line.ticked = ticked;
         Paint();
         // No background, no focus box: the picture and the caption alone.
-        ASSERT_EQ(RecordingGraphics().primitives.size(), 2u);
+        ASSERT_EQ(machine.graphics.primitives.size(), 2u);
         const auto pictures = Drawn("draw_bitmap");
         ASSERT_EQ(pictures.size(), 1u);
         EXPECT_EQ(pictures[0].local, (rect_f{0, 1, 19, 19}));

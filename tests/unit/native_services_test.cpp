@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "tests/support/widget_scene.h"
+#include "ui/base/pel_exception.h"
 #include "ui/core/clipboard_text.h"
 #include "ui/core/folder_picker.h"
-#include "ui/core/pel_exception.h"
 #include "ui/core/popup_menu.h"
 
 namespace {
@@ -125,50 +125,49 @@ TEST_F(NativeServicesTest, FolderPickerAnswersOrThrowsItsMessage) {
         {outcome::no_path, L"", L"", "unable to retrieve a result from the folder \"select\" dialog box"},
     };
     for (const Case& c : cases) {
-        ScriptedFolders().answer = {c.result, c.path};
+        machine.folders.answer = {c.result, c.path};
         if (c.thrown == nullptr) {
-            EXPECT_EQ(select_folder(win.get(), "Custom Folder", L"D:\\Old"), c.returned);
+            EXPECT_EQ(select_folder(*win, "Custom Folder", L"D:\\Old"), c.returned);
         } else {
             try {
-                select_folder(win.get(), "Custom Folder", L"D:\\Old");
+                select_folder(*win, "Custom Folder", L"D:\\Old");
                 ADD_FAILURE() << "no exception for " << c.thrown;
             } catch (const pel_exception& e) {
                 EXPECT_STREQ(e.what(), c.thrown);
             }
         }
     }
-    const auto& asked = ScriptedFolders().asked.back();
+    const auto& asked = machine.folders.asked.back();
     EXPECT_EQ(asked.owner, &win->host());
     EXPECT_EQ(asked.title, u"Custom Folder");
     EXPECT_EQ(asked.initial, L"D:\\Old");
-    ScriptedFolders().answer = {outcome::cancelled, L""};
-    select_folder(nullptr, "Dossier \xc3\xa9", L"");
-    EXPECT_EQ(ScriptedFolders().asked.back().owner, nullptr);
-    EXPECT_EQ(ScriptedFolders().asked.back().title, u"Dossier \u00e9");
+    machine.folders.answer = {outcome::cancelled, L""};
+    select_folder(*win, "Dossier \xc3\xa9", L"");
+    EXPECT_EQ(machine.folders.asked.back().title, u"Dossier \u00e9");
 }
 
 TEST_F(NativeServicesTest, MenusShowAtThePointerAndTheClipboardTakesUnicode) {
-    popup_menu menu;
+    popup_menu menu(*win);
     menu.add_item(2, -1, "Copy");
     menu.add_item(5, 2, "As text");
     host->client.x = 300;
     host->client.y = 200;
     MoveTo(10, 20);
-    ScriptedMenus().answer = 2;
-    EXPECT_EQ(menu.show_at_pointer(*win), 2u);
-    EXPECT_EQ(ScriptedMenus().shown_at.back(), (pelsdk::platform::int_point{310, 220}));
+    machine.menus.answer = 2;
+    EXPECT_EQ(menu.show_at_pointer(), 2u);
+    EXPECT_EQ(machine.menus.shown_at.back(), (pelsdk::platform::int_point{310, 220}));
     using item = pelsdk::platform::scripted_menus::item;
-    EXPECT_EQ(ScriptedMenus().last_items, (std::vector<item>{{2, -1, "Copy"}, {5, 2, "As text"}}));
-    ScriptedMenus().answer = 0;
-    EXPECT_EQ(menu.show_at_pointer(*win), 0u);
+    EXPECT_EQ(machine.menus.last_items, (std::vector<item>{{2, -1, "Copy"}, {5, 2, "As text"}}));
+    machine.menus.answer = 0;
+    EXPECT_EQ(menu.show_at_pointer(), 0u);
 
-    RecordingClipboard().contents.clear();
-    EXPECT_TRUE(copy_to_clipboard("Quintrel \xc3\xa9 \xf0\x9f\x99\x82"));
-    EXPECT_EQ(RecordingClipboard().contents.back(), u"Quintrel \u00e9 \U0001F642");
-    RecordingClipboard().locked = true;
-    EXPECT_FALSE(copy_to_clipboard("again"));
-    RecordingClipboard().locked = false;
-    EXPECT_EQ(RecordingClipboard().contents.size(), 1u);
+    machine.clips.contents.clear();
+    EXPECT_TRUE(copy_to_clipboard(*win, "Quintrel \xc3\xa9 \xf0\x9f\x99\x82"));
+    EXPECT_EQ(machine.clips.contents.back(), u"Quintrel \u00e9 \U0001F642");
+    machine.clips.locked = true;
+    EXPECT_FALSE(copy_to_clipboard(*win, "again"));
+    machine.clips.locked = false;
+    EXPECT_EQ(machine.clips.contents.size(), 1u);
 }
 
 }  // namespace

@@ -1,13 +1,12 @@
 #include "installer/ui/notification_popup.h"
+#include "tests/support/test_pictures.h"
+#include "tests/support/widget_scene.h"
+#include "ui/theme/theme_lookup.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
-
-#include "tests/support/test_pictures.h"
-#include "tests/support/widget_scene.h"
-#include "ui/theme/theme_lookup.h"
 
 namespace {
 
@@ -72,8 +71,8 @@ protected:
         popup.Build(win.get(), "Exit Installer", message);
     }
     // Read back with Drawn.
-    static void PaintPopup(NotificationPopup& popup) {
-        RecordingGraphics().primitives.clear();
+    void PaintPopup(NotificationPopup& popup) {
+        machine.graphics.primitives.clear();
         popup.on_paint(0, 0, 400, popup.root.bounds.height);
     }
     static void ClickAt(NotificationPopup& popup, int32_t x, int32_t y) {
@@ -110,7 +109,7 @@ TEST_F(NotificationPopupTest, LayoutFollowsMarginsPictureAndMessage) {
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        NotificationPopup popup;
+        NotificationPopup popup(os);
         Build(popup, c.aliases, c.picture, c.message);
         const scripted_window_host& host = HostOf(popup);
         EXPECT_EQ(host.title, "Exit Installer");
@@ -176,7 +175,7 @@ TEST_F(NotificationPopupTest, YesAndEnterGiveOneNoEscapeAndCloseGiveZero) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        NotificationPopup popup;
+        NotificationPopup popup(os);
         Build(popup, kCancelAliases, true, "Are you sure?");
         scripted_window_host& host = HostOf(popup);
         size_t turn = 0;

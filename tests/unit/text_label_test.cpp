@@ -1,12 +1,11 @@
 // The text label on a scripted window: the recording backend's text model (half the font size
 // per UTF-16 unit, lines round(1.2 x size) high) makes every size and area exact.
+#include "tests/support/widget_scene.h"
 #include "ui/widgets/text_label.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
-#include "tests/support/widget_scene.h"
 
 namespace {
 
@@ -169,17 +168,17 @@ TEST_F(TextLabelTest, LinksTakeTheHandCursorAndClicksEdgesIncluded) {
     const std::vector<std::wstring> opened{L"https://one.example/"}, nothing;
     for (const Case& c : cases) {
         host->cursor = c.on_link ? cursor_shape::arrow : cursor_shape::hand;
-        RecordingShell().opened.clear();
+        machine.launcher.opened.clear();
         Click(c.x, c.y, c.button);
         EXPECT_EQ(host->cursor, c.on_link ? cursor_shape::hand : cursor_shape::arrow) << c.x;
-        EXPECT_EQ(RecordingShell().opened, c.on_link ? opened : nothing) << c.x << "," << c.y;
+        EXPECT_EQ(machine.launcher.opened, c.on_link ? opened : nothing) << c.x << "," << c.y;
     }
 
     label.rich = false;  // a plain label ignores both, even over an old link
-    RecordingShell().opened.clear();
+    machine.launcher.opened.clear();
     Click(75, 78);
     EXPECT_EQ(host->cursor, cursor_shape::arrow);
-    EXPECT_TRUE(RecordingShell().opened.empty());
+    EXPECT_TRUE(machine.launcher.opened.empty());
 }
 
 }  // namespace

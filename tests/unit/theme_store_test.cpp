@@ -111,14 +111,9 @@ TEST_F(ThemeStore, TypedValuesRoundTrip) {
     EXPECT_EQ(theme_image(style, "h"), picture);
 }
 
-TEST_F(ThemeStore, ChangesAreAnnouncedToTheOwner) {
-    event_object owner;
-    widget_style style(&owner);
+TEST_F(ThemeStore, ChangesAreAnnouncedToTheListener) {
     std::vector<uint64_t> announced;
-    event_hub::instance().register_handler(&owner, &owner, event_type::style_changed,
-                                           [&](const event_info& info) {
-                                               announced.push_back(event_param_as<theme_key>(info.param1)->hash());
-                                           });
+    widget_style style([&](const theme_key& key) { announced.push_back(key.hash()); });
     const uint64_t size = theme_key("label_font_size").hash();
     const uint64_t name = theme_key("label_font_name").hash();
 

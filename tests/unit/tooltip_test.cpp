@@ -18,12 +18,12 @@ protected:
         tipHost = &static_cast<scripted_window_host&>(tip.host());
     }
     const std::vector<pelsdk::platform::recorded_primitive>& PaintTip() {
-        RecordingGraphics().primitives.clear();
+        machine.graphics.primitives.clear();
         tip.on_paint(0, 0, tipHost->client.width, tipHost->client.height);
-        return RecordingGraphics().primitives;
+        return machine.graphics.primitives;
     }
 
-    tooltip tip;
+    tooltip tip{os};
     scripted_window_host* tipHost = nullptr;
 };
 

@@ -33,7 +33,7 @@ TEST_F(VersionDetection, KnownSubkeysFillTheirSlotsAndIgnoredOnesAreNeverOffered
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.subkey.begin(), c.subkey.end()));
-        pelsdk::platform::headless_machine fresh(root.path());
+        pelsdk::platform::headless_machine fresh(root.path(), TestImaging());
         fresh.keys.set_value(kVersionsKey + L"\\" + c.subkey, L"PluginInstallPath", L"C:\\AE\\Plug-ins");
         ThreadWorkData detected(fresh.services_of());
         const std::vector<std::wstring> folders = detected.DetectVersions();

@@ -115,7 +115,7 @@ TEST_F(WindowTest, HoverGoesToTheNearestEnabledWidget) {
     log.Watch(win->root, "root", {event_type::mouse_enter, event_type::mouse_leave});
 
     // The first move after the pointer enters only arms leave tracking.
-    win->on_event(static_cast<uint32_t>(mouse_leave), 0, 0);
+    win->on_input(pelsdk::platform::input::pointer_left, 0, 0);
     PointerAt(60, 60);
     EXPECT_TRUE(win->on_mouse_move(96));
     EXPECT_TRUE(log.Take().empty());
@@ -140,7 +140,7 @@ TEST_F(WindowTest, HoverGoesToTheNearestEnabledWidget) {
     win->on_mouse_move(96);
     EXPECT_EQ(win->hovered, &win->root);
     EXPECT_EQ(log.Take(), (Heard{{"panel", mouse_leave}, {"root", mouse_enter}}));
-    win->on_event(static_cast<uint32_t>(event_type::mouse_leave), 0, 0);
+    win->on_input(pelsdk::platform::input::pointer_left, 0, 0);
     EXPECT_EQ(win->hovered, nullptr);
     EXPECT_FALSE(win->is_tracking());
     EXPECT_EQ(log.Take(), (Heard{{"root", mouse_leave}}));
@@ -207,10 +207,10 @@ TEST_F(WindowTest, PaintWalksVisibleIntersectingWidgetsInOrder) {
             painted.push_back(name);
         });
     }
-    RecordingGraphics().calls.clear();
+    machine.graphics.calls.clear();
     win->on_paint(0, 0, 300, 300);
     EXPECT_EQ(painted, (std::vector<std::string>{"root", "panel", "inside"}));
-    EXPECT_EQ(RecordingGraphics().calls, (std::vector<std::string>{"begin_paint", "begin_draw", "end_draw", "end_paint"}));
+    EXPECT_EQ(machine.graphics.calls, (std::vector<std::string>{"begin_paint", "begin_draw", "end_draw", "end_paint"}));
     painted.clear();
     // An update area that only touches an edge does not intersect.
     win->on_paint(0, 0, 10, 300);
@@ -347,13 +347,13 @@ TEST_F(WindowTest, TooltipShowsAfterTheRestAndHidesWhenTheHoverMoves) {
     widget a, b;
     Add(a, win->root, {0, 0, 100, 100});
     Add(b, win->root, {100, 0, 100, 100});
-    win->add_tooltip(&a, {0, 0, 0, 0}, "", "");  // both texts empty: ignored
+    add_tooltip(a, {0, 0, 0, 0}, "", "");  // both texts empty: ignored
     EXPECT_TRUE(host->timers.empty());
-    win->add_tooltip(&a, {0, 0, 0, 0}, "Title", "Text");
+    add_tooltip(a, {0, 0, 0, 0}, "Title", "Text");
     ASSERT_EQ(host->timers.count(0xFFFFFFFF), 1u);
     EXPECT_EQ(host->timers[0xFFFFFFFF], 100u);
 
-    EXPECT_EQ(win->tooltip_window(), nullptr) << "made when first shown";
+    EXPECT_EQ(tooltip_of(*win), nullptr) << "made when first shown";
     log.Watch(*win, "win", {event_type::hidden});
 
     // The window's client area starts at (200, 100) on the screen.
@@ -363,11 +363,11 @@ TEST_F(WindowTest, TooltipShowsAfterTheRestAndHidesWhenTheHoverMoves) {
     win->on_mouse_move(96);
     win->on_mouse_move(96);
     int ticks = 0;
-    while (!win->tooltip_window() && ticks < 20) {
+    while (!tooltip_of(*win) && ticks < 20) {
         win->on_timer(0xFFFFFFFF);
         ++ticks;
     }
-    tooltip* tip = win->tooltip_window();
+    tooltip* tip = tooltip_of(*win);
     ASSERT_NE(tip, nullptr);
     auto& tipHost = static_cast<scripted_window_host&>(tip->host());
     EXPECT_EQ(tipHost.flags, 0x21);
@@ -413,7 +413,7 @@ TEST_F(WindowTest, TooltipShowsAfterTheRestAndHidesWhenTheHoverMoves) {
 }
 
 TEST_F(WindowTest, CloseRequestAndTheModalLoop) {
-    window popup;
+    window popup(os);
     popup.owner = win.get();
     popup.create("Popup", {0, 0, 200, 100}, 0);
     auto& popupHost = static_cast<scripted_window_host&>(popup.host());
@@ -446,7 +446,7 @@ TEST_F(WindowTest, CloseRequestAndTheModalLoop) {
 
 TEST_F(WindowTest, DestroyingTheWindowWithRootTimersAndTooltips) {
     win->add_timer(&win->root, 1, 200, false);
-    win->add_tooltip(&win->root, {0, 0, 0, 0}, "tip", "");
+    add_tooltip(win->root, {0, 0, 0, 0}, "tip", "");
     bool destroyed = false;
     event_hub::instance().register_handler(win.get(), win.get(), event_type::destroyed,
                                            [&](const event_info&) { destroyed = true; });

@@ -37,7 +37,6 @@ TEST(PageColumn, CentresInIntegerHalvesTowardZeroThenRaisesToTheMinimum) {
 
 class Wizard : public HeadlessTest {
 protected:
-    void SetUp() override { UseScriptedWindows(); }
     void TearDown() override { scripted_window_host::on_modal_loop = nullptr; }
 
     // The first `count` of CC, CC2014, CC2015, CC2015.3, CC2017, CC2018 and an unlisted version
@@ -77,7 +76,7 @@ protected:
     std::string TipOf(const widget& w) {
         PointAt(w);
         for (int tick = 0; tick < 20; ++tick) ui->on_timer(tooltip_schedule::kTimer);
-        return ui->tooltip_window()->body;
+        return tooltip_of(*ui)->body;
     }
 
     std::unique_ptr<InstallerUI> ui;
@@ -195,7 +194,7 @@ TEST_F(Wizard, VersionBoxesFillTwoColumnsNewestFirstAfterTheCustomBox) {
 TEST_F(Wizard, FreeSpaceFollowsTheTicksAndTheCustomFolder) {
     Start(2);
     ui->SetPage(Versions);
-    ScriptedFolders().asked.clear();
+    machine.folders.asked.clear();
     enum Action { kTick, kPickCancelled, kPickFolder };
     struct Step {
         Action action;
@@ -215,7 +214,7 @@ TEST_F(Wizard, FreeSpaceFollowsTheTicksAndTheCustomFolder) {
         const folder_choice::outcome outcome = s.action == kPickFolder
                                                    ? folder_choice::outcome::chosen
                                                    : folder_choice::outcome::cancelled;
-        ScriptedFolders().answer = {outcome, L"D:/My Plug-ins"};
+        machine.folders.answer = {outcome, L"D:/My Plug-ins"};
         Click(s.action == kTick ? static_cast<widget&>(*ui->versionCheckBoxes[s.box])
                                 : ui->customFolderButton);
         EXPECT_EQ(ui->freeSpaceLabel.text, FreeSpace(s.freeSpace));
@@ -226,9 +225,9 @@ TEST_F(Wizard, FreeSpaceFollowsTheTicksAndTheCustomFolder) {
     }
     EXPECT_EQ(ui->versionEntries.back().pluginFolder, L"D:\\My Plug-ins");
     EXPECT_EQ(ui->customPathLabel.text, "\nCustom Plugin Path: D:\\My Plug-ins");
-    ASSERT_EQ(ScriptedFolders().asked.size(), 2u);
-    EXPECT_EQ(ScriptedFolders().asked[0].owner, host);
-    EXPECT_EQ(ScriptedFolders().asked[0].title, u"Custom Folder");
+    ASSERT_EQ(machine.folders.asked.size(), 2u);
+    EXPECT_EQ(machine.folders.asked[0].owner, host);
+    EXPECT_EQ(machine.folders.asked[0].title, u"Custom Folder");
 }
 
 TEST_F(Wizard, CancelAsksToExitAndClosesWithTheAnswer) {
@@ -246,7 +245,7 @@ TEST_F(Wizard, CancelAsksToExitAndClosesWithTheAnswer) {
                     std::to_string(popup.messageLabel.bounds.x);
             EXPECT_EQ(popupHost.owner, host);
             popupHost.loop_step = [&popupHost, key] {
-                popupHost.events->on_event(static_cast<uint32_t>(event_type::key_down), key, 0);
+                popupHost.events->on_input(pelsdk::platform::input::key_down, key, 0);
             };
         };
         Click(ui->cancelButton);
@@ -266,16 +265,16 @@ TEST_F(Wizard, RightClickOnTheLicenseOffersCopyOfItsVisibleText) {
     const std::tuple<uint64_t, uint32_t, size_t, size_t> cases[] = {
         {0, 2, 0, 0}, {2, 0, 1, 0}, {2, 1, 1, 0}, {2, 2, 1, 1}};
     for (const auto& [button, answer, menus, copies] : cases) {
-        ScriptedMenus().answer = answer;
-        ScriptedMenus().last_items.clear();
-        RecordingClipboard().contents.clear();
+        machine.menus.answer = answer;
+        machine.menus.last_items.clear();
+        machine.clips.contents.clear();
         Click(ui->licenseText, button, {40, 10});
-        EXPECT_EQ(ScriptedMenus().last_items.size(), menus);
-        EXPECT_EQ(RecordingClipboard().contents.size(), copies);
+        EXPECT_EQ(machine.menus.last_items.size(), menus);
+        EXPECT_EQ(machine.clips.contents.size(), copies);
     }
     using item = pelsdk::platform::scripted_menus::item;
-    EXPECT_EQ(ScriptedMenus().last_items, (std::vector<item>{{2, -1, "Copy"}}));
-    const std::u16string& copied = RecordingClipboard().contents.at(0);
+    EXPECT_EQ(machine.menus.last_items, (std::vector<item>{{2, -1, "Copy"}}));
+    const std::u16string& copied = machine.clips.contents.at(0);
     EXPECT_EQ(copied, pelsdk::platform::utf8_to_utf16(ui->licenseText.text));
     EXPECT_EQ(copied.find(u'<'), std::u16string::npos) << "no tags";
     EXPECT_NE(copied.find(u"QUINTREL SOFTWARE LICENSE AGREEMENT"), std::u16string::npos);

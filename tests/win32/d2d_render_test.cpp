@@ -26,7 +26,7 @@ protected:
     template <typename Draw>
     void Paint(Draw draw) {
         root.bounds = {0, 0, 64, 48};
-        drawing.begin_widget(root, {0, 0, 64, 48});
+        drawing.begin_widget(root.bounds, root.scale, {0, 0, 64, 48});
         draw();
         drawing.end_widget();
     }
@@ -96,11 +96,11 @@ TEST_F(D2dRender, MeasureTextIsDirectWriteMetricsPlusOneTruncated) {
 
 TEST_F(D2dRender, FrameOneShowsTheTickAndMultiplyKeepsRedAndAlpha) {
     pelsdk::platform::wic_imaging imaging;
-    image checkbox{imaging};
+    image checkbox;
     const image_reference picture = theme_image(widget_style{}, "checkbox_image");
     const std::vector<uint8_t> damaged = test_pictures::DamagedPng();
-    EXPECT_FALSE(checkbox.load(damaged.data(), damaged.size(), 1.0f)) << "damaged pixels";
-    ASSERT_TRUE(checkbox.load(picture.data, picture.size, 1.0f));
+    EXPECT_FALSE(checkbox.load(imaging, damaged.data(), damaged.size(), 1.0f)) << "damaged pixels";
+    ASSERT_TRUE(checkbox.load(imaging, picture.data, picture.size, 1.0f));
     checkbox.multiply({1, 0, 0, 1}, {0, 0, 0, 0});
     Paint([&] {
         drawing.draw_image_part({0, 0}, checkbox, image_frame(checkbox, 2, 0), 1.0f);

@@ -23,9 +23,8 @@ using namespace pelsdk::ui;
 // A shown window on a thread of its own, whose COM apartment is still free: the window's OLE
 // initialisation makes it single-threaded, as in the program.
 void WithWindow(const std::function<void(window&, HWND)>& body) {
-    UseWin32Windows();
     std::thread([&] {
-        window win;
+        window win(Win32Platform());
         win.create("Services test", {100, 100, 300, 200}, 0);
         win.host().show();
         body(win, static_cast<HWND>(win.host().handle()));
@@ -34,7 +33,7 @@ void WithWindow(const std::function<void(window&, HWND)>& body) {
 
 TEST(Win32Services, PopupMenuAndFolderPickerAnswerTheUser) {
     WithWindow([](window& win, HWND hwnd) {
-        popup_menu menu;
+        popup_menu menu(win);
         menu.add_item(1, -1, "Select all");
         menu.add_item(2, -1, "Copy");
         const std::pair<std::vector<BYTE>, uint32_t> cases[] = {
@@ -49,7 +48,7 @@ TEST(Win32Services, PopupMenuAndFolderPickerAnswerTheUser) {
                     Sleep(100);
                 }
             });
-            EXPECT_EQ(menu.show_at_pointer(win), chosen);
+            EXPECT_EQ(menu.show_at_pointer(), chosen);
             typist.join();
         }
 
@@ -62,7 +61,7 @@ TEST(Win32Services, PopupMenuAndFolderPickerAnswerTheUser) {
             }
         });
         std::wstring chosen = L"(thrown)";
-        EXPECT_NO_THROW(chosen = select_folder(&win, "Custom Folder", L"C:\\windows"));
+        EXPECT_NO_THROW(chosen = select_folder(win, "Custom Folder", L"C:\\windows"));
         canceller.join();
         EXPECT_TRUE(found) << "the dialog opened with its title";
         EXPECT_EQ(chosen, L"");

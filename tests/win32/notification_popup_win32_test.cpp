@@ -23,17 +23,16 @@ POINT CentreOf(HWND hwnd) {
 
 // One popup a case, answered as its loop starts by Escape, Enter or the system's close.
 TEST(Win32NotificationPopup, EscapeEnterAndSystemCloseEndItWhileTheOwnerWaits) {
-    UseWin32Windows();
     // A thread of its own, whose COM apartment is still free for the windows' OLE set-up.
     std::thread([] {
-        window owner;
+        window owner(Win32Platform());
         owner.create("Velkor popup owner", {100, 100, 500, 400}, 0);
         owner.host().show();
         const HWND ownerHwnd = HandleOf(owner);
         const std::tuple<UINT, WPARAM, int32_t> cases[] = {
             {WM_KEYDOWN, VK_ESCAPE, 0}, {WM_KEYDOWN, VK_RETURN, 1}, {WM_CLOSE, 0, 0}};
         for (const auto& [message, key, result] : cases) {
-            NotificationPopup popup;
+            NotificationPopup popup(Win32Platform());
             popup.Build(&owner, "Exit Installer", "Are you sure you want to cancel?");
             const HWND hwnd = HandleOf(popup);
             EXPECT_LE(std::abs(CentreOf(hwnd).x - CentreOf(ownerHwnd).x), 1);

@@ -23,15 +23,14 @@ void RestAt(HWND hwnd, int x, int y, DWORD milliseconds) {
 }
 
 TEST(Win32Tooltip, RestingOnAWidgetShowsAPopupBesideThePointer) {
-    UseWin32Windows();
-    window win;
+    window win(Win32Platform());
     win.create("Tooltip test", {100, 100, 300, 200}, 0);
     const HWND hwnd = static_cast<HWND>(win.host().handle());
-    win.add_tooltip(&win.root, {20, 20, 100, 60}, "Velkor", "Writes the plug-in");
+    add_tooltip(win.root, {20, 20, 100, 60}, "Velkor", "Writes the plug-in");
     win.host().show();
 
     RestAt(hwnd, 50, 50, 1200);
-    tooltip* tip = win.tooltip_window();
+    tooltip* tip = tooltip_of(win);
     ASSERT_NE(tip, nullptr);
     const HWND popup = static_cast<HWND>(tip->host().handle());
     ASSERT_TRUE(IsWindowVisible(popup));

@@ -8,8 +8,7 @@
 
 #include "platform/headless/scripted_window_host.h"
 #include "platform/win32/d2d_graphics.h"
-#include "platform/win32/wic_imaging.h"
-#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_services.h"
 #include "ui/core/window.h"
 #include "ui/widgets/check_box.h"
 #include "ui/widgets/generic_button.h"
@@ -25,12 +24,7 @@ uint32_t Channel(uint32_t argb, int shift) { return (argb >> shift) & 0xFF; }
 class Win32Widgets : public ::testing::Test {
 protected:
     void SetUp() override {
-        static pelsdk::platform::wic_imaging imaging;
-        static pelsdk::platform::win32_shell shell;
-        use_window_platform(
-            {[] { return std::make_unique<pelsdk::platform::scripted_window_host>(); }, &graphics,
-             &imaging, &shell});
-        win = std::make_unique<window>();
+        win = std::make_unique<window>(platform);
         win->create("Widgets", {0, 0, 200, 100}, 0);
         host = &static_cast<pelsdk::platform::scripted_window_host&>(win->host());
         win->on_mouse_move(96);
@@ -56,6 +50,12 @@ protected:
     }
 
     static inline d2d_offscreen_graphics graphics{200, 100};
+    // The program's services, with scripted windows drawing into the offscreen bitmap.
+    pelsdk::platform::services& real = pelsdk::platform::win32_services();
+    pelsdk::platform::services platform{
+        real.keys,     real.resources, real.files, real.info,  real.launcher,
+        [] { return std::make_unique<pelsdk::platform::scripted_window_host>(); },
+        graphics,      real.imaging,   real.menus, real.clips, real.folders};
     std::unique_ptr<window> win;
     pelsdk::platform::scripted_window_host* host = nullptr;
 };

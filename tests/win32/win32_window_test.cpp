@@ -23,8 +23,7 @@ TEST(Win32Window, ClassNameGetsASuffixWhenTaken) {
 }
 
 TEST(Win32Window, ClientAreaAndFrameFollowTheRequestAndCentringStaysInTheWorkArea) {
-    UseWin32Windows();
-    window win;
+    window win(Win32Platform());
     win.create("Toolkit test", {0, 0, 320, 200}, 0);
     RECT client{};
     GetClientRect(HandleOf(win), &client);
@@ -34,7 +33,7 @@ TEST(Win32Window, ClientAreaAndFrameFollowTheRequestAndCentringStaysInTheWorkAre
     const LONG_PTR expected = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     EXPECT_EQ(style & (expected | WS_THICKFRAME), expected);
 
-    window wide;
+    window wide(Win32Platform());
     wide.create("Wide", {0, 0, GetSystemMetrics(SM_CXSCREEN) + 200, 100}, 0);
     wide.center();
     RECT outer{};
@@ -46,8 +45,7 @@ TEST(Win32Window, ClientAreaAndFrameFollowTheRequestAndCentringStaysInTheWorkAre
 }
 
 TEST(Win32Window, PaintsThroughDirect2DAndTurnsMessagesIntoEvents) {
-    UseWin32Windows();
-    window win;
+    window win(Win32Platform());
     win.create("Toolkit test", {0, 0, 320, 200}, 0);
     const HWND hwnd = HandleOf(win);
     int paints = 0;

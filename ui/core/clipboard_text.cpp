@@ -5,8 +5,8 @@
 
 namespace pelsdk::ui {
 
-bool copy_to_clipboard(std::string_view text) {
-    return current_window_platform().clipboard->put_text(platform::utf8_to_utf16(text));
+bool copy_to_clipboard(window& from, std::string_view text) {
+    return from.platform().clips.put_text(platform::utf8_to_utf16(text));
 }
 
 }  // namespace pelsdk::ui

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/text_encoding.h"
-#include "ui/core/pel_exception.h"
+#include "ui/base/pel_exception.h"
 #include "ui/core/window.h"
 
 namespace pelsdk::ui {
@@ -29,9 +29,9 @@ const char* failure_message(outcome result) {
 
 }  // namespace
 
-std::wstring select_folder(window* owner, std::string_view title, const std::wstring& initial) {
-    platform::folder_choice choice = current_window_platform().folders->pick(
-        owner != nullptr ? &owner->host() : nullptr, platform::utf8_to_utf16(title), initial);
+std::wstring select_folder(window& owner, std::string_view title, const std::wstring& initial) {
+    platform::folder_choice choice = owner.platform().folders.pick(
+        &owner.host(), platform::utf8_to_utf16(title), initial);
     if (choice.result == outcome::cancelled) return {};
     if (choice.result != outcome::chosen) throw pel_exception(failure_message(choice.result));
     std::replace(choice.path.begin(), choice.path.end(), L'/', L'\\');

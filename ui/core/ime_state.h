@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/input_method.h"
-#include "ui/core/geometry.h"
+#include "ui/base/geometry.h"
 
 namespace pelsdk::ui {
 

@@ -13,7 +13,8 @@ class window;
 // A native context menu: items with command ids, shown at the pointer.
 class popup_menu {
 public:
-    popup_menu();
+    // Made for, and shown over, the owner.
+    explicit popup_menu(window& owner);
     virtual ~popup_menu();
     popup_menu(const popup_menu&) = delete;
     popup_menu& operator=(const popup_menu&) = delete;
@@ -21,11 +22,11 @@ public:
     // parent_id -1 puts the item at the root; otherwise under the item with that command id,
     // which gets its submenu on first use.
     void add_item(uint32_t command_id, int32_t parent_id, std::string_view text);
-    // Shows the menu at the pointer, owned by the window: the chosen command id, 0 when the menu
-    // was dismissed.
-    uint32_t show_at_pointer(window& owner);
+    // Shows the menu at the pointer: the chosen command id, 0 when the menu was dismissed.
+    uint32_t show_at_pointer();
 
 private:
+    window& owner_;
     std::unique_ptr<platform::native_menu> native_;
 };
 

@@ -2,7 +2,6 @@
 
 #include "platform/window_host.h"
 #include "ui/core/window.h"
-#include "ui/widgets/tooltip.h"
 
 namespace pelsdk::ui {
 
@@ -11,8 +10,9 @@ tooltip_schedule::tooltip_schedule(window& owner) : owner_(owner) {}
 tooltip_schedule::~tooltip_schedule() = default;
 
 void tooltip_schedule::add(widget* target, const rect& area, std::string text_a,
-                           std::string text_b) {
+                           std::string text_b, tooltip_factory make_popup) {
     if (text_a.empty() && text_b.empty()) return;
+    make_popup_ = make_popup;
     if (entries_.empty() && owner_.tooltips_enabled) owner_.host().set_timer(kTimer, 100);
     entries_[target].push_back({area, std::move(text_a), std::move(text_b)});
 }
@@ -23,14 +23,11 @@ void tooltip_schedule::remove(widget* target) {
 
 void tooltip_schedule::forget(const widget* gone) {
     if (tooltip_owner_ == gone) tooltip_owner_ = nullptr;
-    if (popup_ && popup_->subject == gone) popup_->subject = nullptr;
+    if (popup_) popup_->forget(gone);
 }
 
 void tooltip_schedule::hide() {
-    if (!popup_ || !popup_->shown) return;
-    popup_->host().hide();
-    popup_->shown = false;
-    event_hub::instance().fire(popup_.get(), event_type::hidden);
+    if (popup_ && popup_->is_shown()) popup_->hide();
 }
 
 const tooltip_entry* tooltip_schedule::entry_under_pointer(widget& hovered) const {
@@ -60,7 +57,7 @@ void tooltip_schedule::tick() {
             hover_time_ = 0;
             tooltip_rect_ = hit->area;
             hide();
-        } else if (hover_time_ > 0.75f && hover_time_ < 6.0f && !(popup_ && popup_->shown) &&
+        } else if (hover_time_ > 0.75f && hover_time_ < 6.0f && !(popup_ && popup_->is_shown()) &&
                    !owner_.button_held) {
             show(*hit, *hovered);
         }
@@ -72,15 +69,9 @@ void tooltip_schedule::tick() {
 // made when first needed: under Wine each window's Direct2D target costs a fifth of a second,
 // which a window with tooltips would otherwise pay before its first frame.
 void tooltip_schedule::show(const tooltip_entry& entry, widget& subject) {
-    if (!popup_) {
-        popup_ = std::make_unique<ui::tooltip>();
-        popup_->owner = &owner_;
-        popup_->create("", {0, 0, 400, 200},
-                       platform::window_flags::borderless | platform::window_flags::topmost);
-    }
+    if (!popup_) popup_ = make_popup_(owner_);
     const platform::int_point pointer = owner_.host().screen_cursor_position();
     popup_->show({pointer.x + 5, pointer.y + 20}, entry.text_a, entry.text_b, &subject);
-    popup_->host().keep_in_work_area();
 }
 
 }  // namespace pelsdk::ui

@@ -5,11 +5,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "ui/core/geometry.h"
+#include "ui/base/geometry.h"
+#include "ui/core/tooltip_popup.h"
 
 namespace pelsdk::ui {
 
-class tooltip;
 class widget;
 class window;
 
@@ -21,7 +21,7 @@ struct tooltip_entry {
 
 // When and where a window shows its tooltip: after the pointer has rested between 0.75 and
 // 6 seconds on a registered area, beside the pointer and inside the work area. It owns the
-// tooltip window, created when a tooltip is first shown.
+// tooltip window, made by the factory of the tooltips added when a tooltip is first shown.
 class tooltip_schedule {
 public:
     static constexpr uint32_t kTimer = 0xFFFFFFFF;
@@ -32,7 +32,8 @@ public:
     tooltip_schedule& operator=(const tooltip_schedule&) = delete;
 
     // Ignored when both texts are empty.
-    void add(widget* target, const rect& area, std::string text_a, std::string text_b);
+    void add(widget* target, const rect& area, std::string text_a, std::string text_b,
+             tooltip_factory make_popup);
     void remove(widget* target);
     // Every 100 ms while any widget has a tooltip.
     void tick();
@@ -40,14 +41,15 @@ public:
     void forget(const widget* gone);
 
     // Null until a tooltip is first shown.
-    ui::tooltip* popup() const { return popup_.get(); }
+    tooltip_popup* popup() const { return popup_.get(); }
 
 private:
     const tooltip_entry* entry_under_pointer(widget& hovered) const;
     void show(const tooltip_entry& entry, widget& subject);
 
     window& owner_;
-    std::unique_ptr<ui::tooltip> popup_;
+    tooltip_factory make_popup_ = nullptr;
+    std::unique_ptr<tooltip_popup> popup_;
     std::unordered_map<widget*, std::vector<tooltip_entry>> entries_;
     widget* tooltip_owner_ = nullptr;
     float hover_time_ = 0;

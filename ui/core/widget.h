@@ -5,9 +5,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ui/base/geometry.h"
 #include "ui/core/event_hub.h"
 #include "ui/core/event_object.h"
-#include "ui/core/geometry.h"
 #include "ui/theme/widget_style.h"
 
 namespace pelsdk::ui {
@@ -54,7 +54,10 @@ public:
     // Registers a handler for the widget's own events, on its own behalf.
     handler_id on(event_type type, event_handler handler);
 
-    widget_style style{this};
+    // Its changes reach the widget as style_changed, with the key's address.
+    widget_style style{[this](const theme_key& key) {
+        event_hub::instance().fire(this, event_type::style_changed, 2, 1, event_param(&key));
+    }};
     bool created = false;
     std::unordered_map<event_object*, std::vector<handler_id>> connections;
     widget* parent = nullptr;

@@ -8,11 +8,6 @@ namespace pelsdk::ui {
 
 namespace {
 
-window_platform& chosen_platform() {
-    static window_platform platform;
-    return platform;
-}
-
 widget*& capture_holder() {
     static widget* holder = nullptr;
     return holder;
@@ -34,14 +29,30 @@ int32_t mul_div(int32_t value, int32_t numerator, int32_t denominator) {
 
 int32_t nearest(float value) { return static_cast<int32_t>(std::lround(value)); }
 
+event_type event_for(platform::input kind) {
+    using platform::input;
+    switch (kind) {
+        case input::button_down: return event_type::mouse_down;
+        case input::button_up: return event_type::mouse_up;
+        case input::double_click: return event_type::double_click;
+        case input::wheel: return event_type::mouse_wheel;
+        case input::pointer_left: return event_type::mouse_leave;
+        case input::key_down: return event_type::key_down;
+        case input::key_down_detail: return event_type::key_down_detail;
+        case input::key_up: return event_type::key_up;
+        case input::character: return event_type::char_input;
+        case input::focus_gained: return event_type::focus_gained;
+        case input::focus_lost: return event_type::focus_lost;
+        case input::session_locked: return event_type::session_locked;
+        case input::session_unlocked: return event_type::session_unlocked;
+    }
+    return event_type::mouse_move;
+}
+
 }  // namespace
 
-void use_window_platform(window_platform chosen) { chosen_platform() = std::move(chosen); }
-
-const window_platform& current_window_platform() { return chosen_platform(); }
-
-window::window()
-    : host_(chosen_platform().make_host()), graphics_(chosen_platform().graphics) {}
+window::window(platform::services& platform)
+    : platform_(platform), host_(platform.make_window_host()) {}
 
 // The members then go in reverse order: the root, the maps, the renderer, the native window.
 window::~window() {
@@ -60,7 +71,7 @@ void window::create(const std::string& title, const rect& client, uint16_t flags
     root.parent = nullptr;
     root.create({0, 0, client.width, client.height});
     focused = &root;
-    renderer_ = std::make_unique<ui::renderer>(*graphics_, host_->handle());
+    renderer_ = std::make_unique<ui::renderer>(platform_.graphics, host_->handle());
     // Detaches the input context from the window as it starts.
     ime_ = std::make_unique<ime_state>(host_->input_method(), [this](uint64_t step) {
         dispatch(event_type::ime_composition, step, 0);
@@ -155,8 +166,9 @@ void window::on_timer(uint32_t id) {
 
 // --- Tooltips -----------------------------------------------------------------------------
 
-void window::add_tooltip(widget* target, const rect& area, std::string text_a, std::string text_b) {
-    tooltips_.add(target, area, std::move(text_a), std::move(text_b));
+void window::add_tooltip(widget* target, const rect& area, std::string text_a, std::string text_b,
+                         tooltip_factory make_popup) {
+    tooltips_.add(target, area, std::move(text_a), std::move(text_b), make_popup);
 }
 
 void window::remove_tooltips(widget* target) { tooltips_.remove(target); }
@@ -249,7 +261,7 @@ void window::paint(widget& painted, const update_area& update) {
     const int32_t width = nearest(painted.bounds.width * painted.scale);
     const int32_t height = nearest(painted.bounds.height * painted.scale);
     if (x < update.right && x + width > update.left && y < update.bottom && y + height > update.top) {
-        renderer_->begin_widget(painted, update);
+        renderer_->begin_widget(painted.bounds, painted.scale, update);
         event_hub::instance().fire(&painted, event_type::paint);
         paint_origin_x_ = static_cast<float>(x);
         paint_origin_y_ = static_cast<float>(y);
@@ -529,9 +541,9 @@ bool window::on_close_request() {
     return false;
 }
 
-void window::on_event(uint32_t type, uint64_t p1, uint64_t p2) {
-    if (static_cast<event_type>(type) == event_type::mouse_leave) tracking_ = false;
-    dispatch(static_cast<event_type>(type), p1, p2);
+void window::on_input(platform::input kind, uint64_t p1, uint64_t p2) {
+    if (kind == platform::input::pointer_left) tracking_ = false;
+    dispatch(event_for(kind), p1, p2);
 }
 
 bool window::wants_double_click() {

@@ -7,34 +7,13 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/clipboard.h"
-#include "platform/folder_dialog.h"
-#include "platform/image_decoder.h"
-#include "platform/native_menu.h"
-#include "platform/render_backend.h"
-#include "platform/shell.h"
-#include "platform/window_host.h"
+#include "platform/services.h"
 #include "ui/core/ime_state.h"
 #include "ui/core/tooltip_schedule.h"
 #include "ui/core/widget.h"
 #include "ui/render/renderer.h"
 
 namespace pelsdk::ui {
-
-// What toolkit windows and widgets are made on: the Win32 window, Direct2D, WIC, the shell and
-// the native services, or the headless stand-ins.
-struct window_platform {
-    std::function<std::unique_ptr<platform::window_host>()> make_host;
-    platform::graphics_system* graphics = nullptr;
-    platform::imaging_system* imaging = nullptr;
-    platform::shell* shell = nullptr;
-    platform::menu_system* menus = nullptr;
-    platform::clipboard* clipboard = nullptr;
-    platform::folder_dialog* folders = nullptr;
-};
-// Set once at start, before the first window is constructed.
-void use_window_platform(window_platform chosen);
-const window_platform& current_window_platform();
 
 // A top-level window: its native window, renderer and root widget "BaseWidget", and the
 // window-wide interaction state (focus, hover, capture routing, wheel latching, timers,
@@ -59,9 +38,9 @@ private:
 
     // Declared before the public fields, so that everything here outlives the root widget (and
     // the widgets of subclasses); the native window goes last, after its renderer.
+    platform::services& platform_;
     std::unique_ptr<platform::window_host> host_;
     std::unique_ptr<ui::renderer> renderer_;
-    platform::graphics_system* graphics_;
     std::unique_ptr<ime_state> ime_;
     std::unordered_map<uint32_t, widget_timer> timers_;
     uint32_t next_timer_id_ = 0;
@@ -74,7 +53,8 @@ private:
     bool tracking_ = false;
 
 public:
-    window();
+    // The window is made of the platform's services and keeps them for its widgets.
+    explicit window(platform::services& platform);
     ~window() override;
 
     // Called for the native WM_USER message; nothing by default.
@@ -91,7 +71,9 @@ public:
     point to_dips(const point& pixels) const;
     point to_pixels(const point& dips) const;
 
-    void add_tooltip(widget* target, const rect& area, std::string text_a, std::string text_b);
+    // The widgets layer's add_tooltip passes the factory of the window the tooltip appears in.
+    void add_tooltip(widget* target, const rect& area, std::string text_a, std::string text_b,
+                     tooltip_factory make_popup);
     void remove_tooltips(widget* target);
     void add_timer(widget* target, uint32_t user_id, uint32_t interval_ms, bool one_shot);
     void kill_timer(widget* target, uint32_t user_id);
@@ -109,7 +91,7 @@ public:
     void on_client_resized(uint32_t pixel_width, uint32_t pixel_height) override;
     void on_paint(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
     bool on_close_request() override;
-    void on_event(uint32_t type, uint64_t p1, uint64_t p2) override;
+    void on_input(platform::input kind, uint64_t p1, uint64_t p2) override;
     bool wants_double_click() override;
     void on_timer(uint32_t id) override;
     void on_dpi_changed(uint32_t dpi_x, uint32_t dpi_y, uint32_t pixel_width,
@@ -121,8 +103,9 @@ public:
     void on_files_dropped(std::vector<std::wstring>& paths) override;
 
     platform::window_host& host() { return *host_; }
+    platform::services& platform() const { return platform_; }
     // The tooltip window, created when a tooltip is first shown; null before.
-    ui::tooltip* tooltip_window() const { return tooltips_.popup(); }
+    tooltip_popup* tooltip_window() const { return tooltips_.popup(); }
     ui::renderer& drawing() { return *renderer_; }
     // The composition the input method is making; made by `create`.
     ime_state& ime() { return *ime_; }

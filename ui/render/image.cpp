@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/core/pel_exception.h"
+#include "ui/base/pel_exception.h"
 #include "ui/render/renderer.h"
 
 namespace pelsdk::ui {
@@ -27,16 +27,15 @@ uint8_t multiplied(uint8_t channel, float factor) {
 
 }  // namespace
 
-image::image(platform::imaging_system& imaging) : decoder_(imaging.create_decoder()) {
-    if (!decoder_) throw pel_exception("unable to create the imaging factory");
-}
-
 image::~image() {
     for (renderer* drawing : renderers_) erase_value(drawing->images, this);
 }
 
-bool image::load(const uint8_t* data, uint64_t size, float scale) {
+bool image::load(platform::imaging_system& imaging, const uint8_t* data, uint64_t size,
+                 float scale) {
     std::lock_guard<std::mutex> serial(image_mutex);
+    if (!decoder_) decoder_ = imaging.create_decoder();
+    if (!decoder_) throw pel_exception("unable to create the imaging factory");
     platform::decoded_image decoded;
     switch (decoder_->decode(data, size, decoded)) {
         case platform::decode_result::unreadable:
@@ -149,9 +148,9 @@ rect image_frame(const image& picture, uint32_t frames, uint32_t index) {
     return {0, static_cast<int32_t>(index) * frame_height, logical.width, frame_height};
 }
 
-bool load_image(image& target, const image_reference& picture) {
+bool load_image(image& target, platform::imaging_system& imaging, const image_reference& picture) {
     if (picture.size == 0) return false;
-    return target.load(picture.data, picture.size, picture.scale);
+    return target.load(imaging, picture.data, picture.size, picture.scale);
 }
 
 }  // namespace pelsdk::ui

@@ -7,8 +7,8 @@
 
 #include "platform/image_decoder.h"
 #include "platform/render_backend.h"
-#include "ui/core/color.h"
-#include "ui/core/geometry.h"
+#include "ui/base/color.h"
+#include "ui/base/geometry.h"
 #include "ui/theme/image_reference.h"
 
 namespace pelsdk::ui {
@@ -29,15 +29,16 @@ struct pixel_access {
 // as a bitmap of its own. Frames are equal parts stacked top to bottom.
 class image {
 public:
-    // Throws pel_exception when the imaging factory cannot be made.
-    explicit image(platform::imaging_system& imaging);
+    // Empty: the decoder is made by the first load, from the imaging system of the window the
+    // picture is drawn in, which a widget only knows once it is created.
+    image() = default;
     ~image();
     image(const image&) = delete;
     image& operator=(const image&) = delete;
 
     // False when the bytes are no readable picture, damaged pixel data included; throws when
-    // the converter cannot be made or memory runs out.
-    bool load(const uint8_t* data, uint64_t size, float scale);
+    // the imaging factory or the converter cannot be made or memory runs out.
+    bool load(platform::imaging_system& imaging, const uint8_t* data, uint64_t size, float scale);
     void unload();
     bool is_loaded() const { return loaded_; }
 
@@ -76,6 +77,6 @@ private:
 rect image_frame(const image& picture, uint32_t frames, uint32_t index);
 
 // Loads the picture a theme value names; a reference of size 0 names none and loads nothing.
-bool load_image(image& target, const image_reference& picture);
+bool load_image(image& target, platform::imaging_system& imaging, const image_reference& picture);
 
 }  // namespace pelsdk::ui

@@ -5,8 +5,7 @@
 #include <cmath>
 
 #include "platform/text_encoding.h"
-#include "ui/core/pel_exception.h"
-#include "ui/core/widget.h"
+#include "ui/base/pel_exception.h"
 #include "ui/render/image.h"
 
 namespace pelsdk::ui {
@@ -124,12 +123,12 @@ void renderer::set_dpi_and_size(float dpi_x, float dpi_y, uint32_t pixel_width,
     scale_y_ = dpi_y * (1.0f / 96.0f);
 }
 
-void renderer::begin_widget(const widget& painted, const update_area& update) {
-    if (widget_stack_.empty()) {
+void renderer::begin_widget(const rect& bounds, float scale, const update_area& update) {
+    if (open_widgets_ == 0) {
         target_->begin_paint();
         target_->begin_draw();
     }
-    widget_stack_.push_back(&painted);
+    ++open_widgets_;
 
     target_->set_transform({1, 0, 0, 1, 0, 0});
     target_->push_axis_aligned_clip(
@@ -139,15 +138,15 @@ void renderer::begin_widget(const widget& painted, const update_area& update) {
 
     // The widget's scale and offset apply before its parent's transform.
     const platform::matrix_f& m = transforms_.back();
-    const float s = painted.scale;
-    const auto x = static_cast<float>(painted.bounds.x);
-    const auto y = static_cast<float>(painted.bounds.y);
+    const float s = scale;
+    const auto x = static_cast<float>(bounds.x);
+    const auto y = static_cast<float>(bounds.y);
     transforms_.push_back({s * m.m11, s * m.m12, s * m.m21, s * m.m22,
                            x * m.m11 + y * m.m21 + m.m31, x * m.m12 + y * m.m22 + m.m32});
     target_->set_transform(transforms_.back());
 
-    target_->push_axis_aligned_clip({0, 0, widened(painted.bounds.width, scale_x_),
-                                     widened(painted.bounds.height, scale_y_)},
+    target_->push_axis_aligned_clip({0, 0, widened(bounds.width, scale_x_),
+                                     widened(bounds.height, scale_y_)},
                                     antialias_mode::per_primitive);
 }
 
@@ -155,8 +154,7 @@ void renderer::end_widget() {
     target_->pop_axis_aligned_clip();
     target_->pop_axis_aligned_clip();
     transforms_.pop_back();
-    widget_stack_.pop_back();
-    if (widget_stack_.empty()) {
+    if (--open_widgets_ == 0) {
         target_->end_draw();
         target_->end_paint();
     }

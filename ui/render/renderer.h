@@ -6,14 +6,13 @@
 #include <vector>
 
 #include "platform/render_backend.h"
-#include "ui/core/color.h"
-#include "ui/core/geometry.h"
+#include "ui/base/color.h"
+#include "ui/base/geometry.h"
 #include "ui/render/text_enums.h"
 #include "ui/render/text_run.h"
 
 namespace pelsdk::ui {
 
-class widget;
 class image;
 
 // The update area of a paint, in target pixels: left, top, right, bottom.
@@ -39,7 +38,8 @@ public:
 
     void set_dpi_and_size(float dpi_x, float dpi_y, uint32_t pixel_width, uint32_t pixel_height);
 
-    void begin_widget(const widget& painted, const update_area& update);
+    // A widget's drawing: `bounds` in its parent's coordinates, `scale` for its own content.
+    void begin_widget(const rect& bounds, float scale, const update_area& update);
     void end_widget();
 
     void set_fill_color(const color& fill);
@@ -109,7 +109,8 @@ private:
     bool font_underline_ = false;
     float stroke_width_ = 1.0f;
     stroke_style stroke_style_ = stroke_style::solid;
-    std::vector<const widget*> widget_stack_;
+    // Widgets begun and not yet ended: the first begins the frame, the last ends it.
+    uint32_t open_widgets_ = 0;
     std::deque<platform::matrix_f> transforms_;
     float scale_x_ = 1.0f;
     float scale_y_ = 1.0f;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/core/color.h"
+#include "ui/base/color.h"
 #include "ui/render/text_enums.h"
 
 namespace pelsdk::ui {

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/core/color.h"
-#include "ui/core/geometry.h"
+#include "ui/base/color.h"
+#include "ui/base/geometry.h"
 #include "ui/theme/image_reference.h"
 
 namespace pelsdk::ui {

@@ -1,7 +1,5 @@
 #include "ui/theme/widget_style.h"
 
-#include "ui/core/event_hub.h"
-
 namespace pelsdk::ui {
 
 void widget_style::set_value(const theme_key& key, int32_t value) {
@@ -48,9 +46,7 @@ void widget_style::set_alias(const theme_key& key, const theme_key& target) {
 }
 
 void widget_style::announce(const theme_key& key) {
-    if (owner != nullptr) {
-        event_hub::instance().fire(owner, event_type::style_changed, 2, 1, event_param(&key));
-    }
+    if (on_change) on_change(key);
 }
 
 }  // namespace pelsdk::ui

@@ -1,18 +1,19 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 #include "ui/theme/theme_map.h"
 
 namespace pelsdk::ui {
 
-class event_object;
-
 // A widget's own theme: values set on it alone and aliases that make it read one key under
-// another's name. Changes are announced to the owner as style_changed, with the key's address.
+// another's name. Each change is announced to whoever listens, with the key.
 class widget_style {
 public:
-    explicit widget_style(event_object* owner = nullptr) : owner(owner) {}
+    using change_listener = std::function<void(const theme_key&)>;
+
+    explicit widget_style(change_listener listener = {}) : on_change(std::move(listener)) {}
 
     void set_value(const theme_key& key, int32_t value);
     void set_value(const theme_key& key, float value);
@@ -31,7 +32,7 @@ public:
 
     theme_map values;
     theme_alias_map aliases;
-    event_object* owner;
+    change_listener on_change;
 
 private:
     void announce(const theme_key& key);

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "ui/core/geometry.h"
+#include "ui/base/geometry.h"
 #include "ui/render/text_enums.h"
 
 namespace pelsdk::ui {

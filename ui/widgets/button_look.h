@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "ui/core/color.h"
+#include "ui/base/color.h"
 #include "ui/render/text_enums.h"
 #include "ui/theme/widget_style.h"
 

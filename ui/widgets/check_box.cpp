@@ -1,12 +1,13 @@
 #include "ui/widgets/check_box.h"
 
+#include "ui/core/theme_picture.h"
 #include "ui/core/window.h"
 #include "ui/theme/theme_lookup.h"
 #include "ui/widgets/check_box_layout.h"
 
 namespace pelsdk::ui {
 
-check_box::check_box() : image(std::make_unique<ui::image>(*current_window_platform().imaging)) {
+check_box::check_box() : image(std::make_unique<ui::image>()) {
     set_name("check_box");
     focusable = true;
     on(event_type::created, [this](const event_info&) { on_created(); });
@@ -50,9 +51,8 @@ void check_box::arrange(int32_t chosen) {
     drawing.set_text_align(text_align::left, text_valign::top);
     const size text = caption.empty() ? size{0, 0} : drawing.measure_text(caption, {0, 0}, {});
 
-    const image_reference picture = theme_image(style, "checkbox_image");
-    if (picture.size != 0 && !image->is_loaded() && load_image(*image, picture)) {
-        const rect first = image_frame(*image, picture.frames, 0);
+    if (load_theme_picture(*image, *this, "checkbox_image")) {
+        const rect first = image_frame(*image, theme_image(style, "checkbox_image").frames, 0);
         frame_size = {first.width, first.height};
     }
     box_rect = {box_rect.x, (bounds.height - frame_size.height) / 2, frame_size.width,

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/core/geometry.h"
+#include "ui/base/geometry.h"
 
 namespace pelsdk::ui {
 

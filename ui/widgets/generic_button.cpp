@@ -1,10 +1,11 @@
 #include "ui/widgets/generic_button.h"
 
-#include <algorithm>
-
+#include "ui/core/theme_picture.h"
 #include "ui/core/window.h"
 #include "ui/theme/theme_lookup.h"
 #include "ui/widgets/button_layout.h"
+
+#include <algorithm>
 
 namespace pelsdk::ui {
 
@@ -25,8 +26,7 @@ constexpr theme_key kFitKeys[] = {
 }  // namespace
 
 generic_button::generic_button()
-    : image(std::make_unique<ui::image>(*current_window_platform().imaging)),
-      back_image(std::make_unique<ui::image>(*current_window_platform().imaging)) {
+    : image(std::make_unique<ui::image>()), back_image(std::make_unique<ui::image>()) {
     focusable = true;
     auto set_hover = [this](bool value) {
         return [this, value](const event_info&) {
@@ -109,7 +109,8 @@ void generic_button::paint_caption(renderer& drawing, const button_colors& color
 void generic_button::paint_back_image() {
     const image_reference picture = theme_image(style, "button_back_image");
     if (picture.size == 0) return;
-    if (!back_image->is_loaded() && !load_image(*back_image, picture)) return;
+    load_theme_picture(*back_image, *this, "button_back_image");
+    if (!back_image->is_loaded()) return;
     // Each slice is as wide as a frame is high.
     const int32_t picture_width = back_image->logical_size().width;
     const int32_t f = image_frame(*back_image, picture.frames, 0).height;
@@ -132,10 +133,8 @@ void generic_button::prepare_image(uint32_t frames) {
 void generic_button::paint_image() {
     const image_reference picture = theme_image(style, "button_image");
     if (picture.size == 0) return;
-    if (!image->is_loaded()) {
-        if (!load_image(*image, picture)) return;
-        prepare_image(picture.frames);
-    }
+    if (load_theme_picture(*image, *this, "button_image")) prepare_image(picture.frames);
+    if (!image->is_loaded()) return;
     const int32_t y =
         static_cast<int32_t>(button_frame(picture.frames, look())) * image_rect.height;
     const rect source{0, y, image_rect.width, image_rect.height};

@@ -1,5 +1,6 @@
 #include "ui/widgets/scroll_bar.h"
 
+#include "ui/core/theme_picture.h"
 #include "ui/core/window.h"
 #include "ui/theme/theme_lookup.h"
 #include "ui/widgets/scroll_look.h"
@@ -17,7 +18,7 @@ uint64_t position_param(int32_t value) {
 
 scroll_bar::scroll_bar(uint32_t bar_orientation)
     : orientation(bar_orientation),
-      arrow_image(std::make_unique<image>(*current_window_platform().imaging)) {
+      arrow_image(std::make_unique<image>()) {
     set_name("scroll_bar");
     if (is_inert()) return;
     created_handler_ = on(event_type::created, [this](const event_info&) { on_created(); });
@@ -200,6 +201,7 @@ void scroll_bar::paint_thumb(const rect& area) {
 }
 
 void scroll_bar::paint_button(const rect& area, bool start) {
+    load_theme_picture(*arrow_image, *this, "scroll_button_arrow_image");
     draw_scroll_button(window->drawing(), style, axis(), area, start, *arrow_image);
 }
 

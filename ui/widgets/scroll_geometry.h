@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "ui/core/geometry.h"
+#include "ui/base/geometry.h"
 
 namespace pelsdk::ui {
 

@@ -31,7 +31,6 @@ void draw_scroll_button(renderer& drawing, const widget_style& style, const scro
                                            : point{button.x + button.width, button.y};
     drawing.draw_line({button.x, button.y}, edge_end);
 
-    if (!arrows.is_loaded()) load_image(arrows, theme_image(style, "scroll_button_arrow_image"));
     const point middle{button.x + button.width / 2, button.y + button.height / 2};
     const point corner =
         axis.horizontal ? point{middle.x - 2, middle.y - 4} : point{middle.x - 4, middle.y - 2};

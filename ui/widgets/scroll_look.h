@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/core/geometry.h"
+#include "ui/base/geometry.h"
 #include "ui/widgets/scroll_geometry.h"
 
 namespace pelsdk::ui {

@@ -111,7 +111,7 @@ void text_label::on_mouse_move() {
 void text_label::on_mouse_up() {
     if (!rich) return;
     if (const link_area* link = link_at(window->pointer_position(*this))) {
-        current_window_platform().shell->open(platform::utf8_to_wide(link->target));
+        window->platform().launcher.open(platform::utf8_to_wide(link->target));
     }
 }
 

@@ -6,7 +6,7 @@
 
 namespace pelsdk::ui {
 
-tooltip::tooltip() {
+tooltip::tooltip(platform::services& platform) : window(platform) {
     event_hub::instance().register_handler(&root, this, event_type::paint,
                                            [this](const event_info&) { paint(); });
 }
@@ -47,7 +47,36 @@ void tooltip::show(const point& position, std::string title_text, std::string bo
     resize({position.x, position.y, content_size.width + 16, content_size.height + 8});
     shown = true;
     host().show_inactive();
+    host().keep_in_work_area();
 }
+
+void tooltip::hide() {
+    host().hide();
+    shown = false;
+    event_hub::instance().fire(this, event_type::hidden);
+}
+
+void tooltip::forget(const widget* gone) {
+    if (subject == gone) subject = nullptr;
+}
+
+namespace {
+
+std::unique_ptr<tooltip_popup> make_tooltip(window& owner) {
+    auto popup = std::make_unique<tooltip>(owner.platform());
+    popup->owner = &owner;
+    popup->create("", {0, 0, 400, 200},
+                  platform::window_flags::borderless | platform::window_flags::topmost);
+    return popup;
+}
+
+}  // namespace
+
+void add_tooltip(widget& target, const rect& area, std::string text_a, std::string text_b) {
+    target.window->add_tooltip(&target, area, std::move(text_a), std::move(text_b), &make_tooltip);
+}
+
+tooltip* tooltip_of(const window& owner) { return dynamic_cast<tooltip*>(owner.tooltip_window()); }
 
 void tooltip::paint() {
     const widget_style& style = theme();

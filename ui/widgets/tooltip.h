@@ -9,14 +9,15 @@ namespace pelsdk::ui {
 // The small borderless popup window that shows a title line and a body text beside the
 // pointer. Its owning window decides when and where (tooltip_schedule); the tooltip stores the
 // texts, sizes itself to them and paints with the theme of the widget it describes.
-class tooltip : public window {
+class tooltip : public window, public tooltip_popup {
 public:
-    tooltip();
+    explicit tooltip(platform::services& platform);
 
-    // `position` is the screen position of the top-left corner, in pixels like every window
-    // position; the subject (may be null) lends its theme.
     void show(const point& position, std::string title_text, std::string body_text,
-              widget* subject_widget);
+              widget* subject_widget) override;
+    void hide() override;
+    bool is_shown() const override { return shown; }
+    void forget(const widget* gone) override;
     void paint();
 
     std::string title;
@@ -34,5 +35,12 @@ private:
     size measure(const std::string& text, bool is_title);
     void use_font(bool is_title);
 };
+
+// Shows the texts after the pointer rests on the area of the target (the whole target when
+// empty) in a tooltip window of the target's window.
+void add_tooltip(widget& target, const rect& area, std::string text_a, std::string text_b);
+
+// The tooltip window of a window; null until a tooltip was first shown.
+tooltip* tooltip_of(const window& owner);
 
 }  // namespace pelsdk::ui
