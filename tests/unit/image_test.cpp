@@ -1,15 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "platform/headless/recording_graphics.h"
 #include "platform/headless/stb_imaging.h"
 #include "tests/support/test_pictures.h"
+#include "tests/support/widget_drawing.h"
 #include "ui/base/pel_exception.h"
 #include "ui/core/widget.h"
 #include "ui/render/image.h"
 #include "ui/render/renderer.h"
 #include "ui/theme/theme_lookup.h"
+
+#include <memory>
 
 namespace {
 
@@ -42,7 +43,7 @@ TEST_F(ImageTest, SizesFramesAndDestinationsFollowTheScale) {
     EXPECT_EQ(image_frame(checkbox, 2, 1), (rect{0, 7, 7, 7}));
 
     root.bounds = {0, 0, 100, 100};
-    drawing.begin_widget(root.bounds, root.scale, {0, 0, 100, 100});
+    BeginWidget(drawing, root, {0, 0, 100, 100});
     drawing.draw_image({10, 20}, checkbox, 0.5f);
     drawing.draw_image_part({10, 20}, checkbox, image_frame(checkbox, 2, 1), 1.0f);
     drawing.draw_image_stretched({0, 0, 30, 40}, checkbox, 1.0f);
@@ -100,7 +101,7 @@ TEST_F(ImageTest, EachRendererGetsItsOwnBitmap) {
     root.bounds = {0, 0, 10, 10};
     auto second = std::make_unique<renderer>(graphics, nullptr);
     for (renderer* r : {&drawing, second.get()}) {
-        r->begin_widget(root.bounds, root.scale, {0, 0, 10, 10});
+        BeginWidget(*r, root, {0, 0, 10, 10});
         r->draw_image({0, 0}, checkbox, 1.0f);
         r->end_widget();
     }
@@ -113,7 +114,7 @@ TEST_F(ImageTest, EachRendererGetsItsOwnBitmap) {
     EXPECT_EQ(graphics.live_bitmaps, 0);
     EXPECT_TRUE(drawing.images.empty());
     graphics.primitives.clear();
-    drawing.begin_widget(root.bounds, root.scale, {0, 0, 10, 10});
+    BeginWidget(drawing, root, {0, 0, 10, 10});
     drawing.draw_image({0, 0}, checkbox, 1.0f);
     drawing.end_widget();
     EXPECT_TRUE(graphics.primitives.empty()) << "an unloaded image draws nothing";

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "installer/ui/installer_theme.h"
 #include "installer/ui/installer_ui.h"
 #include "tests/support/headless_scene.h"
 #include "tests/support/scripted_windows.h"
+#include "tests/support/widget_drawing.h"
 #include "ui/theme/theme_lookup.h"
+
+#include <cstring>
 
 namespace {
 
@@ -70,7 +71,7 @@ protected:
     std::vector<std::pair<std::string, rect_f>> PaintFrame(InstallerUI& installer) {
         machine.graphics.primitives.clear();
         renderer& drawing = installer.drawing();
-        drawing.begin_widget(installer.root.bounds, installer.root.scale, {0, 0, 1024, 610});
+        BeginWidget(drawing, installer.root, {0, 0, 1024, 610});
         installer.PaintFrame({});
         drawing.end_widget();
         std::vector<std::pair<std::string, rect_f>> drawn;

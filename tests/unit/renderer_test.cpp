@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless/recording_graphics.h"
+#include "tests/support/widget_drawing.h"
 #include "ui/base/pel_exception.h"
 #include "ui/core/widget.h"
 #include "ui/render/renderer.h"
@@ -39,8 +40,7 @@ TEST_F(RendererTest, NestedWidgetsComposeScaleAndOffset) {
     child.bounds = {5, 6, 10, 10};
     drawing.set_fill_color({1, 0, 0, 1});
 
-    drawing.begin_widget(root.bounds, root.scale, {1, 2, 300, 400});
-    drawing.begin_widget(child.bounds, child.scale, {1, 2, 300, 400});
+    BeginWidget(drawing, child, {1, 2, 300, 400}, BeginWidget(drawing, root, {1, 2, 300, 400}));
     drawing.fill_rect({0, 0, 10, 10});
     drawing.end_widget();
     drawing.end_widget();
@@ -67,7 +67,7 @@ TEST_F(RendererTest, FractionalScalesWidenClipsAndFills) {
         graphics.primitives.clear();
         root.bounds = {0, 0, c.width, c.width};
         drawing.set_fill_color({1, 1, 1, 1});
-        drawing.begin_widget(root.bounds, root.scale, everything);
+        BeginWidget(drawing, root, everything);
         drawing.fill_rect({2, 3, c.width, c.width});
         const auto& fill = Only("fill_rectangle");
         EXPECT_EQ(fill.clips.back().first, (rect_f{0, 0, c.widened, c.widened}));
@@ -79,7 +79,7 @@ TEST_F(RendererTest, FractionalScalesWidenClipsAndFills) {
 
 TEST_F(RendererTest, OutlinesAndLinesSitOnPixelCentres) {
     root.bounds = {0, 0, 100, 100};
-    drawing.begin_widget(root.bounds, root.scale, everything);
+    BeginWidget(drawing, root, everything);
     struct Case {
         float width;
         rect_f outline;
@@ -115,7 +115,7 @@ TEST_F(RendererTest, OutlinesAndLinesSitOnPixelCentres) {
 
 TEST_F(RendererTest, InvisibleColoursAndZeroWidthsDrawNothing) {
     root.bounds = {0, 0, 100, 100};
-    drawing.begin_widget(root.bounds, root.scale, everything);
+    BeginWidget(drawing, root, everything);
     drawing.set_fill_color({1, 1, 1, 0});
     drawing.fill_rect({0, 0, 5, 5});
     drawing.fill_rounded_rect({0, 0, 5, 5}, 2);
@@ -138,7 +138,7 @@ TEST_F(RendererTest, InvisibleColoursAndZeroWidthsDrawNothing) {
 
 TEST_F(RendererTest, TextRunsSetFontsAndColoursPerRange) {
     root.bounds = {0, 0, 300, 100};
-    drawing.begin_widget(root.bounds, root.scale, everything);
+    BeginWidget(drawing, root, everything);
     drawing.set_text_color({0.5f, 0.5f, 0.5f, 1});
     drawing.set_font("Tahoma", 11, font_weight::bold, font_style::italic, true);
     drawing.set_text_align(text_align::right, text_valign::top);
@@ -179,7 +179,7 @@ TEST_F(RendererTest, TextRunsSetFontsAndColoursPerRange) {
 
     // The alignment stays for the next widget that draws text without setting it.
     widget next;
-    drawing.begin_widget(next.bounds, next.scale, everything);
+    BeginWidget(drawing, next, everything);
     drawing.draw_text_clipped({0, 0, 50, 20}, {0, 0, 25, 20}, "x");
     drawing.end_widget();
     const auto& clipped = graphics.primitives.back();

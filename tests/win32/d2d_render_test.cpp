@@ -4,16 +4,17 @@
 #include <dwrite.h>
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "platform/win32/com_ptr.h"
 #include "platform/win32/d2d_graphics.h"
 #include "platform/win32/wic_imaging.h"
 #include "tests/support/test_pictures.h"
+#include "tests/support/widget_drawing.h"
 #include "ui/core/widget.h"
 #include "ui/render/image.h"
 #include "ui/render/renderer.h"
 #include "ui/theme/theme_lookup.h"
+
+#include <cmath>
 
 namespace {
 
@@ -26,7 +27,7 @@ protected:
     template <typename Draw>
     void Paint(Draw draw) {
         root.bounds = {0, 0, 64, 48};
-        drawing.begin_widget(root.bounds, root.scale, {0, 0, 64, 48});
+        BeginWidget(drawing, root, {0, 0, 64, 48});
         draw();
         drawing.end_widget();
     }

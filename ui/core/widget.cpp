@@ -1,8 +1,8 @@
 #include "ui/core/widget.h"
 
 #include <algorithm>
-#include <cmath>
 
+#include "ui/core/widget_geometry.h"
 #include "ui/core/window.h"
 
 namespace pelsdk::ui {
@@ -32,8 +32,6 @@ void fire_on_descendants(widget& from, event_type type) {
         event_hub::instance().fire(child, type);
     }
 }
-
-int32_t nearest(float value) { return static_cast<int32_t>(std::lround(value)); }
 
 // One axis of the anchor layout: `low` is the left or top anchor, `high` the right or bottom.
 void place_on_axis(const anchor& low, const anchor& high, int32_t parent_length, int32_t& position,
@@ -104,15 +102,8 @@ void widget::remove_all_children() {
 void widget::invalidate(bool update_now) {
     if (!created || window == nullptr) return;
     if (bounds.width >= 1 && bounds.height >= 1) {
-        float x = static_cast<float>(bounds.x), y = static_cast<float>(bounds.y);
-        float w = static_cast<float>(bounds.width), h = static_cast<float>(bounds.height);
-        for (const widget* up = parent; up != nullptr; up = up->parent) {
-            x = x * up->scale + static_cast<float>(up->bounds.x);
-            y = y * up->scale + static_cast<float>(up->bounds.y);
-            w *= up->scale;
-            h *= up->scale;
-        }
-        window->host().invalidate(nearest(x), nearest(y), nearest(x + w), nearest(y + h));
+        const update_area box = invalidation_box(*this);
+        window->host().invalidate(box.left, box.top, box.right, box.bottom);
     }
     if (update_now) window->host().update();
 }

@@ -34,6 +34,8 @@ private:
     void lay_out_root(const size& client_dips);
     widget* nearest_enabled(widget* from) const;
     point pointer_in_window() const;
+    void paint_tree(widget& painted, const update_area& update, const point& parent_origin,
+                    float ancestors_scale, const platform::matrix_f& parent_transform);
     size to_dips(uint32_t pixel_width, uint32_t pixel_height) const;
 
     // Declared before the public fields, so that everything here outlives the root widget (and
@@ -46,7 +48,6 @@ private:
     uint32_t next_timer_id_ = 0;
     tooltip_schedule tooltips_{*this};
     bool running_ = false;
-    float paint_origin_x_ = 0, paint_origin_y_ = 0, paint_scale_ = 1;
     widget* wheel_widget_ = nullptr;
     double wheel_time_ = 0;
     point wheel_pos_{0, 0};
@@ -80,7 +81,6 @@ public:
 
     void dispatch(event_type type, uint64_t p1, uint64_t p2);
     widget* hit_test(const point& at);
-    void paint(widget& painted, const update_area& update);
     void set_focus(widget* target, uint64_t value);
     // The pointer relative to a widget, in its dips.
     point pointer_position(const widget& relative_to) const;

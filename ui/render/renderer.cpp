@@ -107,7 +107,6 @@ renderer::renderer(platform::graphics_system& graphics, void* native_window) {
     if (!dotted_stroke_ || !dashed_stroke_) {
         throw pel_exception("unable to initialize the dotted stroke");
     }
-    transforms_.push_back({1, 0, 0, 1, 0, 0});
 }
 
 renderer::~renderer() {
@@ -123,7 +122,8 @@ void renderer::set_dpi_and_size(float dpi_x, float dpi_y, uint32_t pixel_width,
     scale_y_ = dpi_y * (1.0f / 96.0f);
 }
 
-void renderer::begin_widget(const rect& bounds, float scale, const update_area& update) {
+void renderer::begin_widget(const platform::matrix_f& transform, const size& area,
+                            const update_area& update) {
     if (open_widgets_ == 0) {
         target_->begin_paint();
         target_->begin_draw();
@@ -136,24 +136,15 @@ void renderer::begin_widget(const rect& bounds, float scale, const update_area& 
          static_cast<float>(update.right), static_cast<float>(update.bottom)},
         antialias_mode::aliased);
 
-    // The widget's scale and offset apply before its parent's transform.
-    const platform::matrix_f& m = transforms_.back();
-    const float s = scale;
-    const auto x = static_cast<float>(bounds.x);
-    const auto y = static_cast<float>(bounds.y);
-    transforms_.push_back({s * m.m11, s * m.m12, s * m.m21, s * m.m22,
-                           x * m.m11 + y * m.m21 + m.m31, x * m.m12 + y * m.m22 + m.m32});
-    target_->set_transform(transforms_.back());
-
-    target_->push_axis_aligned_clip({0, 0, widened(bounds.width, scale_x_),
-                                     widened(bounds.height, scale_y_)},
+    target_->set_transform(transform);
+    target_->push_axis_aligned_clip({0, 0, widened(area.width, scale_x_),
+                                     widened(area.height, scale_y_)},
                                     antialias_mode::per_primitive);
 }
 
 void renderer::end_widget() {
     target_->pop_axis_aligned_clip();
     target_->pop_axis_aligned_clip();
-    transforms_.pop_back();
     if (--open_widgets_ == 0) {
         target_->end_draw();
         target_->end_paint();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <deque>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -38,8 +37,10 @@ public:
 
     void set_dpi_and_size(float dpi_x, float dpi_y, uint32_t pixel_width, uint32_t pixel_height);
 
-    // A widget's drawing: `bounds` in its parent's coordinates, `scale` for its own content.
-    void begin_widget(const rect& bounds, float scale, const update_area& update);
+    // A widget's drawing, under its transform to window dips and clipped to its size in its own
+    // dips; inside the update area, which is in target pixels.
+    void begin_widget(const platform::matrix_f& transform, const size& area,
+                      const update_area& update);
     void end_widget();
 
     void set_fill_color(const color& fill);
@@ -111,7 +112,6 @@ private:
     stroke_style stroke_style_ = stroke_style::solid;
     // Widgets begun and not yet ended: the first begins the frame, the last ends it.
     uint32_t open_widgets_ = 0;
-    std::deque<platform::matrix_f> transforms_;
     float scale_x_ = 1.0f;
     float scale_y_ = 1.0f;
 };

@@ -1,0 +1,53 @@
+#include "ui/core/widget_geometry.h"
+#include "ui/core/window.h"
+
+#include <vector>
+
+// The widget tree walked for the pointer (hit testing) and for the screen (painting).
+namespace pelsdk::ui {
+
+widget* window::hit_test(const point& at) {
+    if (capture() != nullptr) return capture();
+    if (!root.is_visible(true) || !contains({0, 0, root.bounds.width, root.bounds.height}, at)) {
+        return nullptr;
+    }
+    widget* current = &root;
+    placement place = root_placement(root);
+    for (;;) {
+        widget* next = nullptr;
+        for (auto it = current->children.rbegin(); it != current->children.rend(); ++it) {
+            if ((*it)->is_visible(true) && contains(hit_box(place, **it), at)) {
+                next = *it;
+                break;
+            }
+        }
+        if (next == nullptr) return current;
+        place = child_placement(place, *next);
+        current = next;
+    }
+}
+
+void window::on_paint(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    paint_tree(root, {left, top, right, bottom}, {0, 0}, 1.0f, {1, 0, 0, 1, 0, 0});
+}
+
+// Parents paint before their children; a widget outside the update area is skipped with its
+// children.
+void window::paint_tree(widget& painted, const update_area& update, const point& parent_origin,
+                        float ancestors_scale, const platform::matrix_f& parent_transform) {
+    if (!painted.is_visible(true)) return;
+    const rect box = paint_box(parent_origin, ancestors_scale, painted);
+    if (box.x >= update.right || box.x + box.width <= update.left || box.y >= update.bottom ||
+        box.y + box.height <= update.top) {
+        return;
+    }
+    const platform::matrix_f transform = drawing_transform(parent_transform, painted);
+    renderer_->begin_widget(transform, {painted.bounds.width, painted.bounds.height}, update);
+    event_hub::instance().fire(&painted, event_type::paint);
+    for (widget* child : std::vector<widget*>(painted.children)) {
+        paint_tree(*child, update, {box.x, box.y}, ancestors_scale * painted.scale, transform);
+    }
+    renderer_->end_widget();
+}
+
+}  // namespace pelsdk::ui
