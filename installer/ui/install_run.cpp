@@ -97,8 +97,8 @@ void InstallerUI::StartInstall() {
 
     // After a retry the timer already runs (it is never killed), and this adds nothing.
     add_timer(&root, kInstallTimerId, kInstallTimerMs, false);
-    timerConnection = pelsdk::ui::event_hub::instance().register_handler(
-        &root, this, pelsdk::ui::event_type::timer, std::bind(&InstallerUI::OnInstallTimer, this));
+    timerConnection = listen(root, pelsdk::ui::event_type::timer,
+                             [this](const pelsdk::ui::event_info&) { OnInstallTimer(); });
 
     std::vector<std::wstring> folders = FoldersToWrite(versionEntries);
     // Sized and lowered here, before the thread exists, so that no tick sees the done of an

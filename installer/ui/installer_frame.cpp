@@ -36,7 +36,7 @@ void InstallerUI::CreateFooter() {
           static_cast<pelsdk::ui::generic_button*>(&cancelButton),
           static_cast<pelsdk::ui::generic_button*>(&backButton),
           static_cast<pelsdk::ui::generic_button*>(&nextButton)}) {
-        ConnectMember(*button, pelsdk::ui::event_type::clicked, *this, &InstallerUI::OnButtonClick);
+        listen(*button, pelsdk::ui::event_type::clicked, &InstallerUI::OnButtonClick);
     }
 }
 

@@ -1,7 +1,5 @@
 #include "installer/ui/installer_ui.h"
 
-#include <functional>
-
 #include "installer/engine/product.h"
 #include "installer/ui/installer_theme.h"
 #include "installer/ui/page_layout.h"
@@ -33,9 +31,7 @@ InstallerUI::InstallerUI(pelsdk::platform::services& os)
       logoPicture(EmptyPicture()) {
     create(VELKOR_INSTALLER_TITLE, kInstallerWindowRect, 0);
     ApplyInstallerTheme();
-    pelsdk::ui::event_hub::instance().register_handler(
-        &root, this, pelsdk::ui::event_type::paint,
-        std::bind(&InstallerUI::PaintFrame, this, std::placeholders::_1));
+    listen(root, pelsdk::ui::event_type::paint, &InstallerUI::PaintFrame);
     versionEntries = BuildVersionList(workData);
     CreatePagePanels(*this);
     BuildWelcomePage();

@@ -37,7 +37,6 @@ void InstallerUI::BuildLicensePage() {
     licenseText.style.set_alias("label_font_size", "license_label_font_size");
     licenseText.style.set_alias("label_font_color", "license_label_font_color");
     licenseText.set_markup(licenseDocument, false, true);
-    ConnectMember(licenseText, pelsdk::ui::event_type::mouse_up, *this,
-                  &InstallerUI::OnLicenseMouseUp);
+    listen(licenseText, pelsdk::ui::event_type::mouse_up, &InstallerUI::OnLicenseMouseUp);
     licenseScrollBar.set_content(&licenseText);
 }

@@ -6,15 +6,15 @@
 using namespace pelsdk::ui;
 
 LinkButton::LinkButton() {
-    on(event_type::created, [this](const event_info&) { OnCreated(); });
+    listen(*this, event_type::created, [this](const event_info&) { OnCreated(); });
 }
 
 void LinkButton::OnCreated() {
-    on(event_type::mouse_enter, [this](const event_info&) { ShowPointerOver(true); });
-    on(event_type::mouse_leave, [this](const event_info&) { ShowPointerOver(false); });
+    listen(*this, event_type::mouse_enter, [this](const event_info&) { ShowPointerOver(true); });
+    listen(*this, event_type::mouse_leave, [this](const event_info&) { ShowPointerOver(false); });
     // A link hidden under the pointer gives the arrow back at once; its underline stays until
     // the pointer next leaves it.
-    on(event_type::hidden, [this](const event_info&) {
+    listen(*this, event_type::hidden, [this](const event_info&) {
         window->host().set_cursor(pelsdk::platform::cursor_shape::arrow);
     });
 }

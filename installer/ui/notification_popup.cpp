@@ -23,8 +23,7 @@ void NotificationPopup::Build(window* ownerWindow, const std::string& title,
                               const std::string& message) {
     if (ownerWindow != nullptr) owner = ownerWindow;
     create(title, {0, 0, kPopupWidth, 200}, 0);
-    event_hub& hub = event_hub::instance();
-    hub.register_handler(&root, this, event_type::paint, [this](const event_info&) { Paint(); });
+    listen(root, event_type::paint, [this](const event_info&) { Paint(); });
 
     const size margins = theme_pair(root.style, "message_popup_window_margins");
     // Only the first number of the component margins is used: the gap between the parts.
@@ -38,8 +37,7 @@ void NotificationPopup::Build(window* ownerWindow, const std::string& title,
     // Grown or shrunk to the message where it stands; centring then places it.
     const rect placed = frame_rect();
     resize({placed.x, placed.y, kPopupWidth, rowTop + kButtonHeight + gap});
-    hub.register_handler(this, this, event_type::key_down,
-                         [this](const event_info& info) { OnKey(info); });
+    listen(*this, event_type::key_down, &NotificationPopup::OnKey);
     center();
 }
 
@@ -67,8 +65,7 @@ void NotificationPopup::PlaceButtons(int32_t margin, int32_t top) {
     const auto addButton = [this](RoundedButton& button, const char* text) {
         buttonRow.create_child(button, {0, 0, kButtonWidth, kButtonHeight});
         button.caption = text;
-        event_hub::instance().register_handler(&button, this, event_type::clicked,
-                                               [this](const event_info& info) { OnClick(info); });
+        listen(button, event_type::clicked, &NotificationPopup::OnClick);
     };
     buttonRow.add_flexible_space();
     addButton(yesButton, "YES");

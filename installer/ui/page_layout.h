@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "ui/core/widget.h"
@@ -14,14 +13,6 @@ inline constexpr int32_t kColumnGap = 15;
 
 // The area right of the banner, between the header and the footer bands, in root coordinates.
 pelsdk::ui::rect PageArea(const pelsdk::ui::widget& root);
-
-// Hands the sender's events of one type to a member function of the owner, for the owner's life.
-template <typename Owner>
-void ConnectMember(pelsdk::ui::event_object& sender, pelsdk::ui::event_type type, Owner& owner,
-                   void (Owner::*handler)(const pelsdk::ui::event_info&)) {
-    pelsdk::ui::event_hub::instance().register_handler(
-        &sender, &owner, type, std::bind(handler, &owner, std::placeholders::_1));
-}
 
 // Where the next widget of a column starts.
 int32_t Below(const pelsdk::ui::widget& above);

@@ -59,19 +59,19 @@ void InstallerUI::BuildVersionsPage() {
         // Built once: the custom box's tip keeps naming the folder it had at start.
         pelsdk::ui::add_tooltip(*box, {0, 0, 0, 0}, "",
                     "[Plugin] " + WideToUtf8(JoinPath(row->pluginFolder, L"" VELKOR_MAKER)));
-        ConnectMember(*box, event_type::value_changed, *this, &InstallerUI::OnVersionsEvent);
+        listen(*box, event_type::value_changed, &InstallerUI::OnVersionsEvent);
         versionCheckBoxes.push_back(std::move(box));
     }
 
     page.create_child(customFolderButton, {kFolderButtonX, firstRow - 5, 110, 25});
     SetButtonText(customFolderButton, "Plugin Path");
     customFolderButton.set_enabled(false);
-    ConnectMember(customFolderButton, event_type::mouse_up, *this, &InstallerUI::OnVersionsEvent);
+    listen(customFolderButton, event_type::mouse_up, &InstallerUI::OnVersionsEvent);
 
     // Under the first row of boxes, one row further down per pair of versions.
     const int32_t flowTop = firstRow + kBoxHeight + kRowStep * static_cast<int32_t>(cells / 2);
     page.create_child(versionsFlow, {0, flowTop, columnWidth, 10});
-    ConnectMember(versionsFlow, event_type::resized, *this, &InstallerUI::OnVersionsEvent);
+    listen(versionsFlow, event_type::resized, &InstallerUI::OnVersionsEvent);
 
     versionsFlow.create_child(customPathLabel, {0, 0, columnWidth, 0});
     customPathLabel.style.set_value("default_back_color", pelsdk::ui::color{1, 1, 1, 0});

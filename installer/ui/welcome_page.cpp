@@ -52,8 +52,7 @@ void InstallerUI::BuildWelcomePage() {
                       {sentence.x + sentence.width, sentence.y, 250, sentence.height});
     UseInlineLinkLook(welcomeLicenseLink);
     SetButtonText(welcomeLicenseLink, VELKOR_MAKER_LEGAL " License Agreement");
-    ConnectMember(welcomeLicenseLink, pelsdk::ui::event_type::clicked, *this,
-                  &InstallerUI::OnButtonClick);
+    listen(welcomeLicenseLink, pelsdk::ui::event_type::clicked, &InstallerUI::OnButtonClick);
 
     page.create_child(welcomeVersionLine, {0, Below(welcomeAgreement), area.width - 150, 60});
     UseTransparentBack(welcomeVersionLine);

@@ -1,12 +1,11 @@
+#include "tests/support/test_pictures.h"
+#include "tests/support/widget_scene.h"
 #include "ui/widgets/check_box.h"
+#include "ui/widgets/check_box_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
-
-#include "tests/support/test_pictures.h"
-#include "tests/support/widget_scene.h"
-#include "ui/widgets/check_box_layout.h"
 
 namespace {
 
@@ -87,7 +86,7 @@ TEST_F(CheckBoxTest, AnyReleaseTogglesAndAnnouncesTheChangeTwice) {
         // Reaching the box is enough: it does not look where the pointer is.
         [&] {
             MoveTo(300, 250);
-            event_hub::instance().fire(&box, event_type::mouse_up, 2, 1, 1);
+            event_hub::instance().fire(&box, event_type::mouse_up, 1);
         },
     };
     bool before = false;

@@ -288,7 +288,7 @@ TEST_F(WindowTest, RemovingAChildDropsTheParentsHandlersOnIt) {
     Add(panel, win->root, {0, 0, 100, 100});
     Add(child, panel, {0, 0, 10, 10});
     int clicks = 0;
-    panel.connect(&child, event_type::clicked, [&](const event_info&) { ++clicks; });
+    panel.listen(child, event_type::clicked, [&](const event_info&) { ++clicks; });
     log.Watch(child, "child", {event_type::parent_shown});
     log.Watch(panel, "panel", {event_type::child_removed});
 
@@ -310,7 +310,7 @@ TEST_F(WindowTest, DestroyingAWidgetLeavesNothingBehind) {
     win->on_mouse_move(96);
     win->on_mouse_move(96);
     win->add_timer(raw, 7, 200, false);
-    win->root.connect(raw, event_type::clicked, [](const event_info&) {});
+    win->root.listen(*raw, event_type::clicked, [](const event_info&) {});
     event_hub::instance().register_handler(&win->root, raw, event_type::paint, [](const event_info&) {});
 
     child.reset();

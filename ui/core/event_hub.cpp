@@ -29,8 +29,12 @@ handler_id event_hub::register_handler(event_object* sender, event_object* owner
     return id;
 }
 
-bool event_hub::fire(event_object* sender, event_type type, int32_t reserved1, int32_t reserved2,
-                     uint64_t param1, uint64_t param2) {
+bool event_hub::fire(event_object* sender, event_type type, uint64_t param1, uint64_t param2) {
+    return fire_reserved(sender, type, 2, 1, param1, param2);
+}
+
+bool event_hub::fire_reserved(event_object* sender, event_type type, int32_t reserved1,
+                              int32_t reserved2, uint64_t param1, uint64_t param2) {
     const auto table = handlers_.find(sender);
     if (table == handlers_.end()) return false;
     const auto list = table->second.find(type);

@@ -19,9 +19,12 @@ public:
     handler_id register_handler(event_object* sender, event_object* owner, event_type type,
                                 event_handler handler);
     // Runs a copy of the sender's handlers for the type, so that handlers may register and
-    // unregister (themselves too) while it runs. False when the sender has none.
-    bool fire(event_object* sender, event_type type, int32_t reserved1 = 2, int32_t reserved2 = 1,
-              uint64_t param1 = 0, uint64_t param2 = 0);
+    // unregister (themselves too) while it runs. False when the sender has none. The reserved
+    // fields are 2 and 1, as for every event but the check box's value_changed.
+    bool fire(event_object* sender, event_type type, uint64_t param1 = 0, uint64_t param2 = 0);
+    // The same with the reserved fields given: the check box's value_changed carries its own.
+    bool fire_reserved(event_object* sender, event_type type, int32_t reserved1,
+                       int32_t reserved2, uint64_t param1 = 0, uint64_t param2 = 0);
     bool has_handler(const event_object* sender, event_type type) const;
     // Ids that are not registered are ignored.
     void unregister(handler_id id);

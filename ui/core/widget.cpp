@@ -64,7 +64,7 @@ bool widget::add_child(widget* child) {
     child->parent_shown = shown;
     pass_shown(*child, shown && child->shown);
     children.push_back(child);
-    return event_hub::instance().fire(this, event_type::child_added, 2, 1, event_param(child));
+    return event_hub::instance().fire(this, event_type::child_added, event_param(child));
 }
 
 void widget::detach(widget* child) {
@@ -74,7 +74,7 @@ void widget::detach(widget* child) {
     child->parent_shown = true;
     pass_shown(*child, child->shown);
     event_hub::instance().fire(child, event_type::parent_shown);
-    event_hub::instance().fire(this, event_type::child_removed, 2, 1, event_param(child));
+    event_hub::instance().fire(this, event_type::child_removed, event_param(child));
 }
 
 void widget::remove_child(widget* child) {
@@ -139,9 +139,9 @@ void widget::create_child(widget& child, const rect& area) {
 void widget::set_parent(widget* new_parent) {
     parent = new_parent;
     if (parent == nullptr) return;
-    event_hub::instance().fire(this, event_type::parent_set, 2, 1, event_param(parent));
+    event_hub::instance().fire(this, event_type::parent_set, event_param(parent));
     const size parent_size{parent->bounds.width, parent->bounds.height};
-    event_hub::instance().fire(this, event_type::parent_resized, 2, 1, event_param(&parent_size));
+    event_hub::instance().fire(this, event_type::parent_resized, event_param(&parent_size));
 }
 
 void widget::set_shown(bool value) {
@@ -172,17 +172,17 @@ void widget::set_bounds(const rect& area, bool also_requested) {
         event_hub& hub = event_hub::instance();
         if (resized) {
             const size previous{old.width, old.height};
-            hub.fire(this, event_type::resized, 2, 1, event_param(&previous));
+            hub.fire(this, event_type::resized, event_param(&previous));
             for (widget* child : std::vector<widget*>(children)) {
-                hub.fire(child, event_type::parent_resized, 2, 1, event_param(&previous));
+                hub.fire(child, event_type::parent_resized, event_param(&previous));
                 child->apply_anchors({clean.width, clean.height});
             }
         }
         if (moved) {
             const point previous{old.x, old.y};
-            hub.fire(this, event_type::moved, 2, 1, event_param(&previous));
+            hub.fire(this, event_type::moved, event_param(&previous));
             for (widget* child : std::vector<widget*>(children)) {
-                hub.fire(child, event_type::parent_moved, 2, 1, event_param(&previous));
+                hub.fire(child, event_type::parent_moved, event_param(&previous));
             }
         }
     }
@@ -198,14 +198,8 @@ void widget::apply_anchors(const size& parent_size) {
     invalidate(false);
 }
 
-handler_id widget::connect(event_object* sender, event_type type, event_handler handler) {
-    const handler_id id = event_hub::instance().register_handler(sender, this, type, std::move(handler));
-    connections[sender].push_back(id);
-    return id;
-}
-
-handler_id widget::on(event_type type, event_handler handler) {
-    return event_hub::instance().register_handler(this, this, type, std::move(handler));
+void widget::on_listening(event_object& sender, handler_id id) {
+    if (&sender != this) connections[&sender].push_back(id);
 }
 
 }  // namespace pelsdk::ui

@@ -48,15 +48,10 @@ public:
     void set_name(std::string text) { name = std::move(text); }
 
     bool is_enabled() const { return enabled && parent_enabled; }
-    // Registers a handler on another object (typically a child) on this widget's behalf; it is
-    // removed when that child is removed.
-    handler_id connect(event_object* sender, event_type type, event_handler handler);
-    // Registers a handler for the widget's own events, on its own behalf.
-    handler_id on(event_type type, event_handler handler);
 
     // Its changes reach the widget as style_changed, with the key's address.
     widget_style style{[this](const theme_key& key) {
-        event_hub::instance().fire(this, event_type::style_changed, 2, 1, event_param(&key));
+        event_hub::instance().fire(this, event_type::style_changed, event_param(&key));
     }};
     bool created = false;
     std::unordered_map<event_object*, std::vector<handler_id>> connections;
@@ -75,6 +70,11 @@ public:
     size min_size{INT32_MIN, INT32_MIN};
     anchor anchor_top, anchor_bottom, anchor_left, anchor_right;
     float scale = 1.0f;
+
+protected:
+    // What a widget hears from another object (typically a child) goes when that child is
+    // removed.
+    void on_listening(event_object& sender, handler_id id) override;
 
 private:
     void detach(widget* child);

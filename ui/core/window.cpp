@@ -133,7 +133,7 @@ void window::on_timer(uint32_t id) {
         host_->kill_timer(id);
         timers_.erase(found);
     }
-    event_hub::instance().fire(timer.target, event_type::timer, 2, 1, timer.user_id);
+    event_hub::instance().fire(timer.target, event_type::timer, timer.user_id);
 }
 
 void window::add_tooltip(widget* target, const rect& area, std::string text_a, std::string text_b,

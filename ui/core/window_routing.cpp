@@ -68,36 +68,36 @@ widget* window::nearest_enabled(widget* from) const {
 void window::set_focus(widget* target, uint64_t value) {
     if (target == focused) return;
     event_hub& hub = event_hub::instance();
-    if (focused != nullptr) hub.fire(focused, event_type::focus_lost, 2, 1, value, event_param(target));
+    if (focused != nullptr) hub.fire(focused, event_type::focus_lost, value, event_param(target));
     focused = target;
-    if (target != nullptr && target->is_enabled()) hub.fire(target, event_type::focus_gained, 2, 1, value);
+    if (target != nullptr && target->is_enabled()) hub.fire(target, event_type::focus_gained, value);
 }
 
 void window::route_button(event_type type, uint64_t p1, uint64_t p2) {
     event_hub& hub = event_hub::instance();
     widget* holder = capture();
     if (holder != nullptr && holder->is_enabled()) {
-        hub.fire(holder, type, 2, 1, p1, p2);
+        hub.fire(holder, type, p1, p2);
         return;
     }
     if (type == event_type::mouse_up) {
         widget* hit = hit_test(pointer_in_window());
-        if (hit != nullptr && hit->is_enabled()) hub.fire(hit, type, 2, 1, p1, p2);
-        hub.fire(this, type, 2, 1, p1, p2);
+        if (hit != nullptr && hit->is_enabled()) hub.fire(hit, type, p1, p2);
+        hub.fire(this, type, p1, p2);
         return;
     }
     widget* hit = hit_test(pointer_in_window());
     if (hit != nullptr && hit->is_enabled()) {
         set_focus(hit, 0);
-        if (!hub.fire(hit, type, 2, 1, p1, p2)) {
+        if (!hub.fire(hit, type, p1, p2)) {
             widget* catcher = hit->parent;
             while (catcher != nullptr && !catcher->catch_child_clicks) catcher = catcher->parent;
-            if (catcher != nullptr && catcher->is_enabled()) hub.fire(catcher, type, 2, 1, p1, p2);
+            if (catcher != nullptr && catcher->is_enabled()) hub.fire(catcher, type, p1, p2);
         }
     }
     button_held = true;
     tooltips_.hide();
-    hub.fire(this, type, 2, 1, p1, p2);
+    hub.fire(this, type, p1, p2);
     swallow_up = type == event_type::double_click;
 }
 
@@ -105,7 +105,7 @@ void window::route_move(uint64_t p1, uint64_t p2) {
     event_hub& hub = event_hub::instance();
     widget* holder = capture();
     if (holder != nullptr && holder->is_enabled()) {
-        hub.fire(holder, event_type::mouse_move, 2, 1, p1, p2);
+        hub.fire(holder, event_type::mouse_move, p1, p2);
         return;
     }
     // The hovered widget itself, even when it has just been disabled under the pointer, moves
@@ -116,7 +116,7 @@ void window::route_move(uint64_t p1, uint64_t p2) {
     if (under == hovered || hit == hovered) {
         if (widget* target = nearest_enabled(hovered)) {
             hovered = target;
-            hub.fire(target, event_type::mouse_move, 2, 1, p1, p2);
+            hub.fire(target, event_type::mouse_move, p1, p2);
         }
     } else {
         if (widget* left = nearest_enabled(hovered)) hub.fire(left, event_type::mouse_leave);
@@ -125,7 +125,7 @@ void window::route_move(uint64_t p1, uint64_t p2) {
         if (entered != hovered) button_held = false;
         hovered = entered;
     }
-    hub.fire(this, event_type::mouse_move, 2, 1, p1, p2);
+    hub.fire(this, event_type::mouse_move, p1, p2);
 }
 
 void window::route_wheel(uint64_t p1, uint64_t p2) {
@@ -139,7 +139,7 @@ void window::route_wheel(uint64_t p1, uint64_t p2) {
     const double now = host_->milliseconds();
     if (target == nullptr) {
         wheel_pos_ = at;
-        hub.fire(this, event_type::mouse_wheel, 2, 1, p1, p2);
+        hub.fire(this, event_type::mouse_wheel, p1, p2);
         return;
     }
     // A list that scrolls under a resting pointer keeps the wheel.
@@ -151,8 +151,8 @@ void window::route_wheel(uint64_t p1, uint64_t p2) {
     }
     wheel_time_ = now;
     wheel_pos_ = at;
-    hub.fire(target, event_type::mouse_wheel, 2, 1, p1, p2);
-    hub.fire(this, event_type::mouse_wheel, 2, 1, p1, p2);
+    hub.fire(target, event_type::mouse_wheel, p1, p2);
+    hub.fire(this, event_type::mouse_wheel, p1, p2);
 }
 
 // param2: 1 the drag is over the window, 2 it left the widget it was over, 0 the files dropped.
@@ -161,19 +161,19 @@ void window::route_file_drop(uint64_t p1, uint64_t p2) {
     widget* hit = hit_test(pointer_in_window());
     if (p2 == 1 && hit != drop_target) {
         if (hit != nullptr && hit->is_enabled()) {
-            if (drop_target != nullptr) hub.fire(drop_target, event_type::file_drop, 2, 1, 0, 2);
-            hub.fire(hit, event_type::file_drop, 2, 1, 0, 1);
+            if (drop_target != nullptr) hub.fire(drop_target, event_type::file_drop, 0, 2);
+            hub.fire(hit, event_type::file_drop, 0, 1);
             drop_target = hit;
         }
     } else if (p2 == 2 && hit != drop_target) {
         if (drop_target != nullptr && drop_target->is_enabled()) {
-            hub.fire(drop_target, event_type::file_drop, 2, 1, 0, 2);
+            hub.fire(drop_target, event_type::file_drop, 0, 2);
             drop_target = nullptr;
         }
     } else if (p2 == 0 && hit != nullptr && hit->is_enabled()) {
-        hub.fire(hit, event_type::file_drop, 2, 1, p1, 0);
+        hub.fire(hit, event_type::file_drop, p1, 0);
     }
-    hub.fire(this, event_type::file_drop, 2, 1, p1, 0);
+    hub.fire(this, event_type::file_drop, p1, 0);
 }
 
 void window::on_ime_message(platform::ime_message message, uint32_t lparam) {
@@ -264,12 +264,12 @@ void window::dispatch(event_type type, uint64_t p1, uint64_t p2) {
             return;
         case event_type::ime_composition:
             // The composition is the focused widget's alone.
-            if (focused != nullptr && focused->is_enabled()) hub.fire(focused, type, 2, 1, p1, p2);
+            if (focused != nullptr && focused->is_enabled()) hub.fire(focused, type, p1, p2);
             return;
         case event_type::char_input:
             if (tab_navigation && p1 == 9) {
                 move_focus_by_tab();
-                hub.fire(this, type, 2, 1, p1, p2);
+                hub.fire(this, type, p1, p2);
                 return;
             }
             [[fallthrough]];
@@ -278,16 +278,16 @@ void window::dispatch(event_type type, uint64_t p1, uint64_t p2) {
         case event_type::key_up:
         case event_type::focus_gained:
         case event_type::focus_lost:
-            if (focused != nullptr && focused->is_enabled()) hub.fire(focused, type, 2, 1, p1, p2);
-            hub.fire(this, type, 2, 1, p1, p2);
+            if (focused != nullptr && focused->is_enabled()) hub.fire(focused, type, p1, p2);
+            hub.fire(this, type, p1, p2);
             return;
         case event_type::resized:
         case event_type::dpi_changed:
             lay_out_root(*event_param_as<size>(p1));
-            hub.fire(this, type, 2, 1, p1, p2);
+            hub.fire(this, type, p1, p2);
             return;
         default:
-            hub.fire(this, type, 2, 1, p1, p2);
+            hub.fire(this, type, p1, p2);
             return;
     }
 }

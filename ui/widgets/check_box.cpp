@@ -4,32 +4,23 @@
 #include "ui/core/window.h"
 #include "ui/theme/theme_lookup.h"
 #include "ui/widgets/check_box_layout.h"
+#include "ui/widgets/hover_look.h"
 
 namespace pelsdk::ui {
 
 check_box::check_box() : image(std::make_unique<ui::image>()) {
     set_name("check_box");
     focusable = true;
-    on(event_type::created, [this](const event_info&) { on_created(); });
+    listen(*this, event_type::created, [this](const event_info&) { on_created(); });
 }
 
 void check_box::on_created() {
-    auto set_hover = [this](bool value) {
-        return [this, value](const event_info&) {
-            hover = value;
-            invalidate(false);
-        };
-    };
-    auto repaint = [this](const event_info&) { invalidate(false); };
-    on(event_type::paint, [this](const event_info&) { paint(); });
+    listen(*this, event_type::paint, [this](const event_info&) { paint(); });
     // Handled so that the press stays with the box instead of reaching a catching ancestor.
-    on(event_type::mouse_down, [](const event_info&) {});
-    on(event_type::mouse_up, [this](const event_info&) { toggle(); });
-    on(event_type::mouse_enter, set_hover(true));
-    on(event_type::mouse_leave, set_hover(false));
-    on(event_type::focus_gained, repaint);
-    on(event_type::focus_lost, repaint);
-    on(event_type::style_changed, [this](const event_info& info) {
+    listen(*this, event_type::mouse_down, [](const event_info&) {});
+    listen(*this, event_type::mouse_up, [this](const event_info&) { toggle(); });
+    follow_hover_and_focus(*this, hover);
+    listen(*this, event_type::style_changed, [this](const event_info& info) {
         if (*event_param_as<theme_key>(info.param1) == "checkbox_image") image->unload();
         arrange(arrangement);
     });
@@ -99,11 +90,11 @@ void check_box::toggle() {
     // The application may have changed the bound value since the last paint.
     if (bound != nullptr) ticked = *bound;
     event_hub& hub = event_hub::instance();
-    hub.fire(this, event_type::value_changed, 0, 0);
+    hub.fire_reserved(this, event_type::value_changed, 0, 0);
     ticked = !ticked;
     if (bound != nullptr) *bound = ticked;
     invalidate(false);
-    hub.fire(this, event_type::value_changed, 2, 0);
+    hub.fire_reserved(this, event_type::value_changed, 2, 0);
 }
 
 }  // namespace pelsdk::ui

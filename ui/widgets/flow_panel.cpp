@@ -12,18 +12,18 @@ flow_panel::flow_panel(flow_orientation direction, bool sizes_to_content, bool w
       size_to_content(sizes_to_content),
       watch_child_sizes(watches_child_sizes) {
     style.set_value("default_back_color", color{0, 0, 0, 0});
-    created_handler_ = on(event_type::created, [this](const event_info&) { on_created(); });
+    created_handler_ = listen(*this, event_type::created, [this](const event_info&) { on_created(); });
 }
 
 void flow_panel::on_created() {
     // Once only: a second announcement must not double every handler.
     event_hub::instance().unregister(created_handler_);
-    on(event_type::child_added, [this](const event_info& info) { on_child_added(info); });
-    on(event_type::child_removed, [this](const event_info& info) { on_child_removed(info); });
-    on(event_type::paint, [this](const event_info&) { paint(); });
-    on(event_type::resized, [this](const event_info& info) { on_resized(info); });
+    listen(*this, event_type::child_added, [this](const event_info& info) { on_child_added(info); });
+    listen(*this, event_type::child_removed, [this](const event_info& info) { on_child_removed(info); });
+    listen(*this, event_type::paint, [this](const event_info&) { paint(); });
+    listen(*this, event_type::resized, [this](const event_info& info) { on_resized(info); });
     if (fill_parent_cross || size_to_content) {
-        on(event_type::parent_resized, [this](const event_info&) { fit_to_parent(); });
+        listen(*this, event_type::parent_resized, [this](const event_info&) { fit_to_parent(); });
         fit_to_parent();
     }
 }
@@ -59,11 +59,11 @@ void flow_panel::on_child_added(const event_info& info) {
     widget* child = *found;
     items.push_back({child, 0, flow_item_kind::widget, stretches(*child)});
     if (watch_child_sizes) {
-        connect(child, event_type::resized,
+        listen(*child, event_type::resized,
                 [this, child](const event_info& resize) { on_child_resized(*child, resize); });
     }
-    connect(child, event_type::hidden, [this](const event_info&) { layout(); });
-    connect(child, event_type::shown, [this](const event_info&) { layout(); });
+    listen(*child, event_type::hidden, [this](const event_info&) { layout(); });
+    listen(*child, event_type::shown, [this](const event_info&) { layout(); });
 }
 
 // The panel is laid out again only at the next trigger.

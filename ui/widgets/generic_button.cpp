@@ -4,6 +4,7 @@
 #include "ui/core/window.h"
 #include "ui/theme/theme_lookup.h"
 #include "ui/widgets/button_layout.h"
+#include "ui/widgets/hover_look.h"
 
 #include <algorithm>
 
@@ -28,23 +29,16 @@ constexpr theme_key kFitKeys[] = {
 generic_button::generic_button()
     : image(std::make_unique<ui::image>()), back_image(std::make_unique<ui::image>()) {
     focusable = true;
-    auto set_hover = [this](bool value) {
-        return [this, value](const event_info&) {
-            hover = value;
-            invalidate(false);
-        };
-    };
-    auto repaint = [this](const event_info&) { invalidate(false); };
-    on(event_type::paint, [this](const event_info&) { paint(); });
-    on(event_type::mouse_enter, set_hover(true));
-    on(event_type::mouse_leave, set_hover(false));
-    on(event_type::disabled, set_hover(false));
-    on(event_type::focus_gained, repaint);
-    on(event_type::focus_lost, repaint);
-    on(event_type::mouse_down, [this](const event_info& info) { press(info); });
-    on(event_type::mouse_up, [this](const event_info& info) { release(info); });
-    on(event_type::key_down, [this](const event_info& info) { key(info); });
-    on(event_type::style_changed, [this](const event_info& info) { style_change(info); });
+    listen(*this, event_type::paint, [this](const event_info&) { paint(); });
+    follow_hover_and_focus(*this, hover);
+    listen(*this, event_type::disabled, [this](const event_info&) {
+        hover = false;
+        invalidate(false);
+    });
+    listen(*this, event_type::mouse_down, [this](const event_info& info) { press(info); });
+    listen(*this, event_type::mouse_up, [this](const event_info& info) { release(info); });
+    listen(*this, event_type::key_down, [this](const event_info& info) { key(info); });
+    listen(*this, event_type::style_changed, [this](const event_info& info) { style_change(info); });
 }
 
 bool generic_button::pointer_inside() const {
@@ -162,7 +156,7 @@ void generic_button::release(const event_info& info) {
     if (toggle_mode) toggled = !toggled;
     if (theme_bool(style, "button_reset_hover")) hover = false;
     invalidate(false);
-    event_hub::instance().fire(this, event_type::clicked, 2, 1, toggled ? 1 : 0, 0);
+    event_hub::instance().fire(this, event_type::clicked, toggled ? 1 : 0, 0);
 }
 
 void generic_button::key(const event_info& info) {
@@ -172,7 +166,7 @@ void generic_button::key(const event_info& info) {
         toggled = !toggled;
         invalidate(false);
     }
-    event_hub::instance().fire(this, event_type::clicked, 2, 1, toggled ? 1 : 0, 0);
+    event_hub::instance().fire(this, event_type::clicked, toggled ? 1 : 0, 0);
 }
 
 void generic_button::style_change(const event_info& info) {

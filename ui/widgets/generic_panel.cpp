@@ -6,8 +6,8 @@
 namespace pelsdk::ui {
 
 generic_panel::generic_panel() {
-    on(event_type::paint, [this](const event_info&) { paint(); });
-    on(event_type::style_changed, [this](const event_info&) { invalidate(false); });
+    listen(*this, event_type::paint, [this](const event_info&) { paint(); });
+    listen(*this, event_type::style_changed, [this](const event_info&) { invalidate(false); });
 }
 
 void generic_panel::paint() {

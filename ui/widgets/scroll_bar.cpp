@@ -21,18 +21,18 @@ scroll_bar::scroll_bar(uint32_t bar_orientation)
       arrow_image(std::make_unique<image>()) {
     set_name("scroll_bar");
     if (is_inert()) return;
-    created_handler_ = on(event_type::created, [this](const event_info&) { on_created(); });
+    created_handler_ = listen(*this, event_type::created, [this](const event_info&) { on_created(); });
 }
 
 void scroll_bar::on_created() {
     // Once only: a second announcement must not double every handler.
     event_hub::instance().unregister(created_handler_);
-    on(event_type::paint, [this](const event_info&) { paint(); });
-    on(event_type::mouse_down, [this](const event_info& info) { on_press(info); });
-    on(event_type::mouse_up, [this](const event_info& info) { on_release(info); });
-    on(event_type::mouse_move, [this](const event_info&) { on_move(); });
-    on(event_type::mouse_wheel, [this](const event_info& info) { on_wheel(info); });
-    on(event_type::resized, [this](const event_info&) { resize_step(); });
+    listen(*this, event_type::paint, [this](const event_info&) { paint(); });
+    listen(*this, event_type::mouse_down, [this](const event_info& info) { on_press(info); });
+    listen(*this, event_type::mouse_up, [this](const event_info& info) { on_release(info); });
+    listen(*this, event_type::mouse_move, [this](const event_info&) { on_move(); });
+    listen(*this, event_type::mouse_wheel, [this](const event_info& info) { on_wheel(info); });
+    listen(*this, event_type::resized, [this](const event_info&) { resize_step(); });
     resize_step();
 }
 
@@ -45,16 +45,16 @@ void scroll_bar::set_content(widget* scrolled) {
     if (content != nullptr) {
         move_content(0);
         if (!horizontal()) {
-            connect(content, event_type::mouse_wheel,
+            listen(*content, event_type::mouse_wheel,
                     [this](const event_info& info) { on_wheel(info); });
         }
-        connect(content, event_type::resized, [this](const event_info&) { update_step(); });
-        connect(content, event_type::moved, [this](const event_info&) { update_step(); });
+        listen(*content, event_type::resized, [this](const event_info&) { update_step(); });
+        listen(*content, event_type::moved, [this](const event_info&) { update_step(); });
         if (widget* around = viewport()) {
-            connect(around, event_type::resized, [this](const event_info&) { viewport_step(); });
+            listen(*around, event_type::resized, [this](const event_info&) { viewport_step(); });
         }
         // A content destroyed first must not be moved later through a stale pointer.
-        connect(content, event_type::destroyed,
+        listen(*content, event_type::destroyed,
                 [this](const event_info&) { set_content(nullptr); });
     }
     update_step();
@@ -73,14 +73,14 @@ void scroll_bar::scroll_to(int32_t target, bool exact) {
     if (content != nullptr) {
         move_content(offset_in_range(-int64_t{target}, max_scroll));
     }
-    event_hub::instance().fire(this, event_type::value_changed, 2, 1, position_param(target));
+    event_hub::instance().fire(this, event_type::value_changed, position_param(target));
 }
 
 void scroll_bar::scroll_by(int32_t delta) {
     if (content != nullptr) {
         move_content(offset_in_range(int64_t{axis().start(content->bounds)} + delta, max_scroll));
     }
-    event_hub::instance().fire(this, event_type::value_changed, 2, 1, position_param(position));
+    event_hub::instance().fire(this, event_type::value_changed, position_param(position));
 }
 
 void scroll_bar::move_content(int32_t main_coordinate) {

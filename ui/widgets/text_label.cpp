@@ -14,13 +14,13 @@ const std::vector<text_run> kNoRuns;
 }  // namespace
 
 text_label::text_label() {
-    on(event_type::paint, [this](const event_info&) { paint(); });
-    on(event_type::style_changed, [this](const event_info&) {
+    listen(*this, event_type::paint, [this](const event_info&) { paint(); });
+    listen(*this, event_type::style_changed, [this](const event_info&) {
         fit_to_text();
         invalidate(false);
     });
-    on(event_type::mouse_move, [this](const event_info&) { on_mouse_move(); });
-    on(event_type::mouse_up, [this](const event_info&) { on_mouse_up(); });
+    listen(*this, event_type::mouse_move, [this](const event_info&) { on_mouse_move(); });
+    listen(*this, event_type::mouse_up, [this](const event_info&) { on_mouse_up(); });
 }
 
 void text_label::set_text(std::string value, bool fit_width, bool fit_height) {

@@ -7,8 +7,7 @@
 namespace pelsdk::ui {
 
 tooltip::tooltip(platform::services& platform) : window(platform) {
-    event_hub::instance().register_handler(&root, this, event_type::paint,
-                                           [this](const event_info&) { paint(); });
+    listen(root, event_type::paint, [this](const event_info&) { paint(); });
 }
 
 const widget_style& tooltip::theme() const { return subject != nullptr ? subject->style : root.style; }
