@@ -8,7 +8,7 @@
 // One value of the installer's theme overrides.
 struct ThemeOverride {
     pelsdk::ui::theme_key key;
-    pelsdk::ui::theme_value value;
+    pelsdk::ui::typed_value value;
 };
 
 // The installer's overrides of the toolkit's default theme, in the order they are built: its

@@ -12,96 +12,83 @@ namespace {
 
 using namespace pelsdk::ui;
 
-struct Expected {
-    value_kind kind;
-    theme_value bytes;  // for pictures: the picture's byte count, frames and scale instead
-    image_reference picture;
-};
-
-Expected Rgba(float r, float g, float b, float a) {
-    return {value_kind::color, encode_value(color{r, g, b, a}), {}};
-}
-Expected Float(float value) { return {value_kind::float32, encode_value(value), {}}; }
-Expected Int(int32_t value) { return {value_kind::int32, encode_value(value), {}}; }
-Expected Bool(bool value) { return {value_kind::boolean, encode_value(value), {}}; }
-Expected Pair(int32_t a, int32_t b) { return {value_kind::pair, encode_value(size{a, b}), {}}; }
-Expected Text(std::string_view text) { return {value_kind::text, encode_value(text), {}}; }
-Expected Picture(uint64_t bytes, uint32_t frames, float scale) {
-    return {value_kind::image, {}, image_reference{nullptr, bytes, frames, scale}};
+// A picture is expected by its byte count, frames and scale.
+typed_value Picture(uint64_t bytes, uint32_t frames, float scale) {
+    return picture(image_reference{nullptr, bytes, frames, scale});
 }
 
 struct Row {
     theme_key key;
-    Expected expected;
+    typed_value expected;
 };
 
 TEST(DefaultTheme, InstallerFamiliesHoldTheirDocumentedValues) {
     // clang-format off
     const Row rows[] = {
-        {"default_back_color", Rgba(0, 0, 0, 0)},
-        {"default_back_color_disabled", Rgba(0, 0, 0, 1)},
-        {"default_border_color", Rgba(0, 0, 0, 0)},
-        {"default_border_width", Float(1)},
-        {"checkbox_back_color", Rgba(0, 0, 0, 0)},
-        {"checkbox_border_color_normal", Rgba(0.294, 0.294, 0.294, 1)},
-        {"checkbox_border_color_hover", Rgba(1, 1, 1, 1)},
-        {"checkbox_border_color_focus", Rgba(0.255, 0.584, 0.753, 1)},
-        {"checkbox_border_width", Float(1)},
-        {"checkbox_font_color", Rgba(1, 1, 1, 1)},
-        {"checkbox_text_gap", Int(5)},
+        {"default_back_color", rgba(0, 0, 0, 0)},
+        {"default_back_color_disabled", rgba(0, 0, 0, 1)},
+        {"default_border_color", rgba(0, 0, 0, 0)},
+        {"default_border_width", real(1)},
+        {"checkbox_back_color", rgba(0, 0, 0, 0)},
+        {"checkbox_border_color_normal", rgba(0.294, 0.294, 0.294, 1)},
+        {"checkbox_border_color_hover", rgba(1, 1, 1, 1)},
+        {"checkbox_border_color_focus", rgba(0.255, 0.584, 0.753, 1)},
+        {"checkbox_border_width", real(1)},
+        {"checkbox_font_color", rgba(1, 1, 1, 1)},
+        {"checkbox_text_gap", integer(5)},
         {"checkbox_image", Picture(673, 2, 1.0f)},
-        {"message_popup_back_color", Rgba(0.114, 0.118, 0.133, 1)},
-        {"message_popup_font_color", Rgba(1, 1, 1, 1)},
-        {"message_popup_text_align", Int(1)},
-        {"message_popup_button_align", Int(1)},
+        {"message_popup_back_color", rgba(0.114, 0.118, 0.133, 1)},
+        {"message_popup_font_color", rgba(1, 1, 1, 1)},
+        {"message_popup_text_align", integer(1)},
+        {"message_popup_button_align", integer(1)},
         {"message_popup_image", Picture(440, 1, 1.0f)},
-        {"message_popup_window_margins", Pair(20, 20)},
-        {"message_popup_component_margins", Int(10)},
-        {"button_color_normal", Rgba(0.173, 0.176, 0.192, 1)},
-        {"button_color_hover", Rgba(0.239, 0.247, 0.263, 1)},
-        {"button_color_toggle", Rgba(0.188, 0.29, 0.506, 1)},
-        {"button_color_pressed", Rgba(0, 0, 0, 0)},
-        {"button_round_edges", Bool(false)},
-        {"button_round_radius", Float(0)},
-        {"button_border_color_normal", Rgba(0, 0, 0, 0)},
-        {"button_border_color_hover", Rgba(1, 1, 1, 1)},
-        {"button_border_color_focus", Rgba(0.6, 0.6, 0.6, 1)},
-        {"button_font_color", Rgba(1, 1, 1, 1)},
-        {"button_font_color_hover", Rgba(1, 1, 1, 1)},
-        {"button_font_color_pressed", Rgba(1, 1, 1, 1)},
-        {"button_font_alignment", Int(1)},
-        {"button_font_vertical_alignment", Int(0)},
-        {"button_text_underlined", Bool(false)},
-        {"button_text_clip", Bool(false)},
-        {"button_text_margins", Pair(0, 0)},
+        {"message_popup_window_margins", pair(20, 20)},
+        {"message_popup_component_margins", integer(10)},
+        {"button_color_normal", rgba(0.173, 0.176, 0.192, 1)},
+        {"button_color_hover", rgba(0.239, 0.247, 0.263, 1)},
+        {"button_color_toggle", rgba(0.188, 0.29, 0.506, 1)},
+        {"button_color_pressed", rgba(0, 0, 0, 0)},
+        {"button_round_edges", flag(false)},
+        {"button_round_radius", real(0)},
+        {"button_border_color_normal", rgba(0, 0, 0, 0)},
+        {"button_border_color_hover", rgba(1, 1, 1, 1)},
+        {"button_border_color_focus", rgba(0.6, 0.6, 0.6, 1)},
+        {"button_font_color", rgba(1, 1, 1, 1)},
+        {"button_font_color_hover", rgba(1, 1, 1, 1)},
+        {"button_font_color_pressed", rgba(1, 1, 1, 1)},
+        {"button_font_alignment", integer(1)},
+        {"button_font_vertical_alignment", integer(0)},
+        {"button_text_underlined", flag(false)},
+        {"button_text_clip", flag(false)},
+        {"button_text_margins", pair(0, 0)},
         {"button_image", Picture(0, 1, 1.0f)},
-        {"button_image_filter_multiply", Rgba(1, 1, 1, 1)},
-        {"button_image_filter_multiply_area", Rgba(0, 0, 0, 0)},
-        {"button_image_strech", Bool(false)},
+        {"button_image_filter_multiply", rgba(1, 1, 1, 1)},
+        {"button_image_filter_multiply_area", rgba(0, 0, 0, 0)},
+        {"button_image_strech", flag(false)},
         {"button_back_image", Picture(0, 1, 1.0f)},
-        {"button_auto_size", Bool(false)},
-        {"button_auto_size_min_max", Pair(65, 0)},
-        {"button_reset_hover", Bool(false)},
-        {"tooltip_back_color", Rgba(0.106, 0.106, 0.11, 1)},
-        {"tooltip_border_color", Rgba(0.29, 0.31, 0.325, 1)},
-        {"tooltip_border_color_1", Rgba(0, 0, 0, 1)},
-        {"tooltip_font_color", Rgba(0.655, 0.655, 0.655, 1)},
-        {"tooltip_title_font_color", Rgba(1, 1, 1, 1)},
-        {"scroll_button_back_color", Rgba(0.22, 0.235, 0.251, 1)},
-        {"scroll_button_line_color", Rgba(0.325, 0.325, 0.325, 1)},
+        {"button_auto_size", flag(false)},
+        {"button_auto_size_min_max", pair(65, 0)},
+        {"button_reset_hover", flag(false)},
+        {"tooltip_back_color", rgba(0.106, 0.106, 0.11, 1)},
+        {"tooltip_border_color", rgba(0.29, 0.31, 0.325, 1)},
+        {"tooltip_border_color_1", rgba(0, 0, 0, 1)},
+        {"tooltip_font_color", rgba(0.655, 0.655, 0.655, 1)},
+        {"tooltip_title_font_color", rgba(1, 1, 1, 1)},
+        {"scroll_button_back_color", rgba(0.22, 0.235, 0.251, 1)},
+        {"scroll_button_line_color", rgba(0.325, 0.325, 0.325, 1)},
         {"scroll_button_arrow_image", Picture(255, 1, 1.0f)},
-        {"scroll_bar_back_color", Rgba(0.145, 0.149, 0.165, 1)},
-        {"scroll_bar_line_color", Rgba(0.314, 0.314, 0.314, 1)},
-        {"scroll_back_color", Rgba(0.067, 0.071, 0.078, 1)},
-        {"scroll_min_size", Int(50)},
-        {"scroll_speed_multiplier", Int(2)},
-        {"scroll_auto_hide", Bool(false)},
-        {"label_font_color", Rgba(1, 1, 1, 1)},
-        {"label_text_align", Int(0)},
-        {"label_text_valign", Int(0)},
-        {"label_text_clip_width", Bool(false)},
-        {"label_text_clip_height", Bool(false)},
-        {"label_text_underlined", Bool(false)},
+        {"scroll_bar_back_color", rgba(0.145, 0.149, 0.165, 1)},
+        {"scroll_bar_line_color", rgba(0.314, 0.314, 0.314, 1)},
+        {"scroll_back_color", rgba(0.067, 0.071, 0.078, 1)},
+        {"scroll_min_size", integer(50)},
+        {"scroll_speed_multiplier", integer(2)},
+        {"scroll_auto_hide", flag(false)},
+        {"label_font_color", rgba(1, 1, 1, 1)},
+        {"label_text_align", integer(0)},
+        {"label_text_valign", integer(0)},
+        {"label_text_clip_width", flag(false)},
+        {"label_text_clip_height", flag(false)},
+        {"label_text_underlined", flag(false)},
     };
     // clang-format on
     const widget_style plain;
@@ -117,10 +104,11 @@ TEST(DefaultTheme, InstallerFamiliesHoldTheirDocumentedValues) {
             continue;
         }
         const image_reference picture = theme_image(plain, row.key);
-        EXPECT_EQ(picture.size, row.expected.picture.size);
-        EXPECT_EQ(picture.data != nullptr, row.expected.picture.size != 0);
-        EXPECT_EQ(picture.frames, row.expected.picture.frames);
-        EXPECT_EQ(picture.scale, row.expected.picture.scale);
+        const image_reference expected = decode_image(row.expected.bytes);
+        EXPECT_EQ(picture.size, expected.size);
+        EXPECT_EQ(picture.data != nullptr, expected.size != 0);
+        EXPECT_EQ(picture.frames, expected.frames);
+        EXPECT_EQ(picture.scale, expected.scale);
     }
 }
 
@@ -169,14 +157,14 @@ TEST(DefaultTheme, EntriesOfTheOtherFamiliesFollowTheirNames) {
     for (const default_theme_entry& entry : default_theme_table()) {
         const std::string name = entry.key.text();
         SCOPED_TRACE(name);
-        const auto holds = [&](const Expected& expected) {
+        const auto holds = [&](const typed_value& expected) {
             EXPECT_EQ(entry.kind, expected.kind);
             EXPECT_EQ(entry.value, expected.bytes);
         };
-        if (name.ends_with("_font_weight")) holds(Int(bold.count(name) ? 2 : 0));
-        if (name.ends_with("_font_style")) holds(Int(0));
-        if (name.ends_with("_font_name")) holds(Text("Tahoma"));
-        if (name.ends_with("_font_size")) holds(Float(11));
+        if (name.ends_with("_font_weight")) holds(integer(bold.count(name) ? 2 : 0));
+        if (name.ends_with("_font_style")) holds(integer(0));
+        if (name.ends_with("_font_name")) holds(text("Tahoma"));
+        if (name.ends_with("_font_size")) holds(real(11));
         if (name.ends_with("_radius")) {
             EXPECT_EQ(entry.kind, value_kind::float32);
         }

@@ -6,33 +6,13 @@ namespace pelsdk::ui {
 
 namespace {
 
-struct typed_value {
-    value_kind kind;
-    theme_value bytes;
-};
-
-typed_value rgba(float r, float g, float b, float a) {
-    return {value_kind::color, encode_value(color{r, g, b, a})};
-}
-typed_value real(float value) { return {value_kind::float32, encode_value(value)}; }
-typed_value integer(int32_t value) { return {value_kind::int32, encode_value(value)}; }
-typed_value flag(bool value) { return {value_kind::boolean, encode_value(value)}; }
-typed_value pair(int32_t first, int32_t second) {
-    return {value_kind::pair, encode_value(size{first, second})};
-}
-typed_value edges(int32_t left, int32_t top, int32_t right, int32_t bottom) {
-    return {value_kind::quad, encode_value(quad{left, top, right, bottom})};
-}
-typed_value text(std::string_view value) { return {value_kind::text, encode_value(value)}; }
 typed_value picture(const pictures::embedded_picture& file, uint32_t frames, float scale) {
-    return {value_kind::image, encode_value(image_reference{file.data, file.size, frames, scale})};
+    return picture(image_reference{file.data, file.size, frames, scale});
 }
 // A picture entry that names no picture.
-typed_value picture() { return {value_kind::image, encode_value(image_reference{})}; }
+typed_value picture() { return picture(image_reference{}); }
 // The drop-down icons stand with no picture, no frames and no scale.
-typed_value no_picture() {
-    return {value_kind::image, encode_value(image_reference{nullptr, 0, 0, 0.0f})};
-}
+typed_value no_picture() { return picture(image_reference{nullptr, 0, 0, 0.0f}); }
 
 struct table_row {
     theme_key key;

@@ -48,4 +48,19 @@ image_reference decode_image(const theme_value& value) {
     return read_or(value, image_reference{});
 }
 
+typed_value rgba(float r, float g, float b, float a) {
+    return {value_kind::color, encode_value(color{r, g, b, a})};
+}
+typed_value real(float value) { return {value_kind::float32, encode_value(value)}; }
+typed_value integer(int32_t value) { return {value_kind::int32, encode_value(value)}; }
+typed_value flag(bool value) { return {value_kind::boolean, encode_value(value)}; }
+typed_value pair(int32_t first, int32_t second) {
+    return {value_kind::pair, encode_value(size{first, second})};
+}
+typed_value edges(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    return {value_kind::quad, encode_value(quad{left, top, right, bottom})};
+}
+typed_value text(std::string_view value) { return {value_kind::text, encode_value(value)}; }
+typed_value picture(const image_reference& value) { return {value_kind::image, encode_value(value)}; }
+
 }  // namespace pelsdk::ui

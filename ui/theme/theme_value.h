@@ -35,4 +35,18 @@ quad decode_quad(const theme_value& value);
 std::string_view decode_text(const theme_value& value);
 image_reference decode_image(const theme_value& value);
 
+// A value with the kind it is written as: how tables of theme values are written.
+struct typed_value {
+    value_kind kind;
+    theme_value bytes;
+};
+typed_value rgba(float r, float g, float b, float a);
+typed_value real(float value);
+typed_value integer(int32_t value);
+typed_value flag(bool value);
+typed_value pair(int32_t first, int32_t second);
+typed_value edges(int32_t left, int32_t top, int32_t right, int32_t bottom);
+typed_value text(std::string_view value);
+typed_value picture(const image_reference& value);
+
 }  // namespace pelsdk::ui
