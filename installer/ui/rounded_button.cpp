@@ -2,6 +2,7 @@
 
 #include "ui/core/window.h"
 #include "ui/theme/theme_lookup.h"
+#include "ui/widgets/generic_button.h"
 
 using namespace pelsdk::ui;
 
@@ -53,9 +54,7 @@ void RoundedButton::paint() {
     drawing.fill_rect({r, 1, w - 2 * r, h - 2});
 
     drawing.set_text_color(CaptionColor());
-    drawing.set_font(theme_text(style, "button_font_name"), theme_float(style, "button_font_size"),
-                     static_cast<font_weight>(theme_int(style, "button_font_weight")),
-                     static_cast<font_style>(theme_int(style, "button_font_style")), false);
+    use_theme_font(drawing, style, pelsdk::ui::kButtonFont, false);
     drawing.set_text_align(text_align::center, text_valign::center);
     if (!caption.empty()) drawing.draw_text({0, 0, w, h}, caption, {});
 }

@@ -5,6 +5,7 @@
 #include "ui/theme/theme_lookup.h"
 #include "ui/widgets/check_box_layout.h"
 #include "ui/widgets/hover_look.h"
+#include "ui/render/theme_font.h"
 
 namespace pelsdk::ui {
 
@@ -29,10 +30,10 @@ void check_box::on_created() {
 }
 
 void check_box::use_caption_font(renderer& drawing) const {
-    drawing.set_font(theme_text(style, "checkbox_font_name"),
-                     theme_float(style, "checkbox_font_size"),
-                     static_cast<font_weight>(theme_int(style, "checkbox_font_weight")),
-                     static_cast<font_style>(theme_int(style, "checkbox_font_style")), false);
+    use_theme_font(drawing, style,
+                   {"checkbox_font_name", "checkbox_font_size", "checkbox_font_weight",
+                    "checkbox_font_style"},
+                   false);
 }
 
 void check_box::arrange(int32_t chosen) {

@@ -5,6 +5,7 @@
 #include "ui/theme/theme_lookup.h"
 #include "ui/widgets/button_layout.h"
 #include "ui/widgets/hover_look.h"
+#include "ui/render/theme_font.h"
 
 #include <algorithm>
 
@@ -51,10 +52,7 @@ button_look generic_button::look() const {
 }
 
 void generic_button::use_caption_font(renderer& drawing) const {
-    drawing.set_font(theme_text(style, "button_font_name"), theme_float(style, "button_font_size"),
-                     static_cast<font_weight>(theme_int(style, "button_font_weight")),
-                     static_cast<font_style>(theme_int(style, "button_font_style")),
-                     theme_bool(style, "button_text_underlined"));
+    use_theme_font(drawing, style, kButtonFont, theme_bool(style, "button_text_underlined"));
     drawing.set_text_align(
         static_cast<text_align>(theme_int(style, "button_font_alignment")),
         static_cast<text_valign>(theme_int(style, "button_font_vertical_alignment")));

@@ -6,8 +6,13 @@
 #include "ui/core/widget.h"
 #include "ui/render/image.h"
 #include "ui/widgets/button_look.h"
+#include "ui/render/theme_font.h"
 
 namespace pelsdk::ui {
+
+// The font of a button's caption.
+inline constexpr font_keys kButtonFont{"button_font_name", "button_font_size",
+                                       "button_font_weight", "button_font_style"};
 
 class renderer;
 

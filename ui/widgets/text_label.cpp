@@ -6,6 +6,7 @@
 #include "ui/core/window.h"
 #include "ui/theme/theme_lookup.h"
 #include "ui/widgets/markup_parser.h"
+#include "ui/render/theme_font.h"
 
 namespace pelsdk::ui {
 
@@ -118,10 +119,9 @@ void text_label::on_mouse_up() {
 bool text_label::can_measure() const { return window != nullptr && window->created; }
 
 void text_label::use_font(renderer& draw) const {
-    draw.set_font(theme_text(style, "label_font_name"), theme_float(style, "label_font_size"),
-                  static_cast<font_weight>(theme_int(style, "label_font_weight")),
-                  static_cast<font_style>(theme_int(style, "label_font_style")),
-                  theme_bool(style, "label_text_underlined"));
+    use_theme_font(draw, style,
+                   {"label_font_name", "label_font_size", "label_font_weight", "label_font_style"},
+                   theme_bool(style, "label_text_underlined"));
 }
 
 void text_label::use_alignment(renderer& draw) const {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/theme/theme_lookup.h"
+#include "ui/render/theme_font.h"
 
 namespace pelsdk::ui {
 
@@ -14,18 +15,11 @@ const widget_style& tooltip::theme() const { return subject != nullptr ? subject
 
 void tooltip::use_font(bool is_title) {
     const widget_style& style = theme();
-    if (is_title) {
-        drawing().set_font(theme_text(style, "tooltip_title_font_name"),
-                           theme_float(style, "tooltip_title_font_size"),
-                           static_cast<font_weight>(theme_int(style, "tooltip_title_font_weight")),
-                           static_cast<font_style>(theme_int(style, "tooltip_title_font_style")),
-                           false);
-    } else {
-        drawing().set_font(theme_text(style, "tooltip_font_name"),
-                           theme_float(style, "tooltip_font_size"),
-                           static_cast<font_weight>(theme_int(style, "tooltip_font_weight")),
-                           static_cast<font_style>(theme_int(style, "tooltip_font_style")), false);
-    }
+    static constexpr font_keys title{"tooltip_title_font_name", "tooltip_title_font_size",
+                                     "tooltip_title_font_weight", "tooltip_title_font_style"};
+    static constexpr font_keys body{"tooltip_font_name", "tooltip_font_size",
+                                    "tooltip_font_weight", "tooltip_font_style"};
+    use_theme_font(drawing(), style, is_title ? title : body, false);
 }
 
 size tooltip::measure(const std::string& text, bool is_title) {
