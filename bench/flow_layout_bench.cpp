@@ -36,7 +36,7 @@ public:
     // First, so that they outlive the widgets.
     pelsdk::platform::headless_machine machine{std::filesystem::temp_directory_path(), TestImaging()};
     std::unique_ptr<window> win = std::make_unique<window>(machine.services_of());
-    flow_panel panel{flow_orientation::vertical, false, false};
+    flow_panel panel{flow_orientation::vertical};
     std::vector<widget> children = std::vector<widget>(100);
 };
 

@@ -7,6 +7,7 @@
 #include "installer/ui/install_progress.h"
 #include "installer/ui/installer_ui.h"
 #include "installer/ui/notification_popup.h"
+#include "installer/ui/page_layout.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ Failure TakeStatuses(const std::vector<int32_t>& statuses, std::vector<VersionEn
 
 // The run is over for good: NEXT becomes FINISH and closes the installer.
 void FinishRun(InstallerUI& ui, const std::string& outcome) {
-    ui.installingIntro.set_text(outcome, false, true);
+    FitHeight(ui.installingIntro, outcome);
     ui.cancelButton.set_enabled(false);
     ui.backButton.set_enabled(false);
     ui.nextButton.set_enabled(true);
@@ -79,7 +80,7 @@ void ShowFinishedLook(InstallerUI& ui) {
     ui.installingLabel.set_shown(false);
     ui.clickFinishLabel.set_shown(true);
     if (!AllSelectedInstalled(ui.versionEntries)) return;
-    ui.installingTitle.set_text("Mission Success!", false, false);
+    ui.installingTitle.set_text("Mission Success!");
 }
 
 }  // namespace
@@ -135,8 +136,7 @@ void InstallerUI::UpdateInstallProgress() {
     progressBar.invalidate(true);
 
     const float doneMegabytes = totalMegabytes - RemainingMegabytes(versionEntries);
-    progressTextLabel.set_markup(ProgressMarkup(fraction, doneMegabytes, totalMegabytes), false,
-                                 false);
+    progressTextLabel.set_markup(ProgressMarkup(fraction, doneMegabytes, totalMegabytes));
     progressTextLabel.invalidate(true);
 
     ShowResultLines(*this);

@@ -81,7 +81,8 @@ public:
     pelsdk::ui::text_label installingIntro;
     pelsdk::ui::text_label clickFinishLabel;
     pelsdk::ui::text_label freeSpaceLabel;
-    pelsdk::ui::flow_panel versionsFlow{pelsdk::ui::flow_orientation::vertical, true, true};
+    pelsdk::ui::flow_panel versionsFlow{pelsdk::ui::flow_orientation::vertical,
+                                        {.size_to_content = true, .watch_child_sizes = true}};
     BreakLine versionsBreak;
     BreakLine installingBreak;
     ProgressBar progressBar;

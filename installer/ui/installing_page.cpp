@@ -52,7 +52,7 @@ void InstallerUI::BuildInstallingPage() {
     UseIntroLook(installingLabel);
     installingLabel.style.set_alias("label_font_color", "installing_label_font_color");
     installingLabel.style.set_alias("label_font_style", "installing_label_font_style");
-    installingLabel.set_text("Installing...", false, false);
+    installingLabel.set_text("Installing...");
 
     // Over the whole row, right-aligned: its text ends at the column's right edge.
     page.create_child(progressTextLabel, {0, statusRow, columnWidth, kRowHeight});

@@ -36,7 +36,7 @@ void InstallerUI::BuildLicensePage() {
     licenseText.style.set_alias("label_font_name", "license_label_font_name");
     licenseText.style.set_alias("label_font_size", "license_label_font_size");
     licenseText.style.set_alias("label_font_color", "license_label_font_color");
-    licenseText.set_markup(licenseDocument, false, true);
+    licenseText.set_markup(licenseDocument, pelsdk::ui::text_fit::height);
     listen(licenseText, pelsdk::ui::event_type::mouse_up, &InstallerUI::OnLicenseMouseUp);
     licenseScrollBar.set_content(&licenseText);
 }

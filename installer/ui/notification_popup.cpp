@@ -56,7 +56,7 @@ int32_t NotificationPopup::PlaceMessage(const std::string& message, int32_t marg
     messageLabel.style.set_alias("label_font_color", "notifications_text_font_color");
     messageLabel.style.set_alias("label_font_name", "notifications_text_font_name");
     messageLabel.style.set_alias("label_text_align", "notifications_text_alignment");
-    messageLabel.set_text(message, false, true);
+    messageLabel.set_text(message, pelsdk::ui::text_fit::height);
     return top + messageLabel.bounds.height;
 }
 

@@ -25,7 +25,7 @@ public:
     RoundedButton yesButton;
     RoundedButton noButton;
     pelsdk::ui::text_label messageLabel;
-    pelsdk::ui::flow_panel buttonRow{pelsdk::ui::flow_orientation::horizontal, false, false};
+    pelsdk::ui::flow_panel buttonRow{pelsdk::ui::flow_orientation::horizontal};
     std::unique_ptr<pelsdk::ui::image> picture;
     pelsdk::ui::point picturePosition{0, 0};
 

@@ -65,11 +65,11 @@ void UseNoteLook(widget& label) {
 }
 
 void FitHeight(pelsdk::ui::text_label& label, std::string text) {
-    label.set_text(std::move(text), false, true);
+    label.set_text(std::move(text), pelsdk::ui::text_fit::height);
 }
 
 void FitWidth(pelsdk::ui::text_label& label, std::string text) {
-    label.set_text(std::move(text), true, false);
+    label.set_text(std::move(text), pelsdk::ui::text_fit::width);
 }
 
 // The figure as a default stream writes it (six significant digits, no trailing zeros).

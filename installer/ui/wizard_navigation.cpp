@@ -41,9 +41,10 @@ FooterLook FooterOf(WizardPage page) {
     }
 }
 
-void Show(widget& target, bool visible, bool enabled) {
-    target.set_shown(visible);
-    target.set_enabled(enabled);
+// Shown and usable, or neither.
+void SetAvailable(widget& target, bool available) {
+    target.set_shown(available);
+    target.set_enabled(available);
 }
 
 // The custom folder's row closes the list; null if a list ever lacks it.
@@ -80,10 +81,10 @@ WizardPage InstallerUI::SetPage(WizardPage page) {
         nextButton.set_enabled(false);
     } else {
         backButton.set_shown(true);
-        Show(cancelButton, true, true);
+        SetAvailable(cancelButton, true);
     }
     backButton.set_enabled(look.backEnabled);
-    Show(footerLicenseLink, look.linkShown, look.linkShown);
+    SetAvailable(footerLicenseLink, look.linkShown);
     SetButtonText(nextButton, look.nextText);
     SetButtonText(cancelButton, "CANCEL");
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "platform/text_encoding.h"
 #include "platform/win32/system_library.h"
 
 namespace pelsdk::platform {
@@ -23,20 +24,15 @@ struct dpi_functions {
     contexts_equal are_contexts_equal;
 };
 
-template <typename F>
-F look_up(HMODULE module, const char* name) {
-    return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 // Looked up once from User32.dll (which the DLL search order takes from System32).
 const dpi_functions& dpi() {
     static const dpi_functions functions = [] {
         HMODULE user = LoadLibraryW(L"User32.dll");
         return dpi_functions{
-            look_up<dpi_functions::get_context>(user, "GetThreadDpiAwarenessContext"),
-            look_up<dpi_functions::set_context>(user, "SetThreadDpiAwarenessContext"),
-            look_up<dpi_functions::for_window>(user, "GetDpiForWindow"),
-            look_up<dpi_functions::contexts_equal>(user, "AreDpiAwarenessContextsEqual")};
+            library_function<dpi_functions::get_context>(user, "GetThreadDpiAwarenessContext"),
+            library_function<dpi_functions::set_context>(user, "SetThreadDpiAwarenessContext"),
+            library_function<dpi_functions::for_window>(user, "GetDpiForWindow"),
+            library_function<dpi_functions::contexts_equal>(user, "AreDpiAwarenessContextsEqual")};
     }();
     return functions;
 }
@@ -171,10 +167,7 @@ void win32_window_host::create(const int_rect& client_dips, uint16_t flags, wind
 }
 
 void win32_window_host::set_title(const std::string& utf8) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring title(length, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), title.data(), length);
-    SetWindowTextW(hwnd_, title.c_str());
+    SetWindowTextW(hwnd_, utf8_to_wide(utf8).c_str());
 }
 
 bool win32_window_host::is_visible() const { return IsWindowVisible(hwnd_) != FALSE; }

@@ -1,12 +1,11 @@
+#include "tests/support/widget_scene.h"
 #include "ui/widgets/flow_panel.h"
+#include "ui/widgets/generic_panel.h"
 
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
-
-#include "tests/support/widget_scene.h"
-#include "ui/widgets/generic_panel.h"
 
 namespace pelsdk::ui {
 static void PrintTo(const rect& area, std::ostream* out) {
@@ -103,7 +102,7 @@ TEST_F(FlowPanelTest, StacksChildrenAndSharesTheFreeSpace) {
         SCOPED_TRACE(c.name);
         owned.clear();
         const bool across = c.orientation == kHorizontal;
-        flow_panel panel(c.orientation, false, false);
+        flow_panel panel(c.orientation);
         panel.fill_cross = c.fill_cross;
         Add(panel, win->root,
                across ? rect{0, 0, c.panel_length, 40} : rect{0, 0, 40, c.panel_length});
@@ -118,7 +117,7 @@ TEST_F(FlowPanelTest, StacksChildrenAndSharesTheFreeSpace) {
             } else {
                 const bool other_way = part.kind != Part::same_way;
                 owned.push_back(std::make_unique<flow_panel>(
-                    across == other_way ? kVertical : kHorizontal, false, false));
+                    across == other_way ? kVertical : kHorizontal));
                 static_cast<flow_panel&>(*owned.back()).fill_parent_cross = true;
                 Add(*owned.back(), panel, {});
                 if (part.kind == Part::hidden_stretching) owned.back()->set_shown(false);
@@ -141,7 +140,7 @@ TEST_F(FlowPanelTest, StacksChildrenAndSharesTheFreeSpace) {
 }
 
 TEST_F(FlowPanelTest, SizesToContentAndForgetsRemovedChildren) {
-    flow_panel panel(kVertical, true, true);
+    flow_panel panel(kVertical, {.size_to_content = true, .watch_child_sizes = true});
     panel.min_size = {INT32_MIN, 50};
     Add(panel, win->root, {10, 10, 40, 200});
     EXPECT_EQ(panel.bounds.height, 50) << "an empty panel shrinks to its minimum when created";
@@ -193,7 +192,7 @@ TEST_F(FlowPanelTest, LaysOutAgainWhenAWatchedChildResizes) {
         SCOPED_TRACE(c.name);
         owned.clear();
         const bool across = c.orientation == kHorizontal;
-        flow_panel panel(c.orientation, true, c.watch);
+        flow_panel panel(c.orientation, {.size_to_content = true, .watch_child_sizes = c.watch});
         Add(panel, win->root, {});
         widget& first = Child(panel, 20);
         Child(panel, 30);
@@ -239,7 +238,7 @@ TEST_F(FlowPanelTest, FollowsItsParentsSize) {
         owned.clear();
         widget holder;
         Add(holder, win->root, {0, 0, 200, 100});
-        flow_panel panel(c.orientation, c.size_to_content, false);
+        flow_panel panel(c.orientation, {.size_to_content = c.size_to_content});
         panel.fill_parent_cross = c.fill_parent_cross;
         panel.min_size = c.minimum;
         // The flexible space must be known before creation for the panel to fit at once.
@@ -260,7 +259,7 @@ TEST_F(FlowPanelTest, FollowsItsParentsSize) {
 
 TEST_F(FlowPanelTest, PanelsPaintTheirBackgroundAndASolidBorder) {
     generic_panel framed, plain;
-    flow_panel flow(kVertical, false, false);
+    flow_panel flow(kVertical);
     Add(framed, {10, 20, 100, 50});
     Add(plain, {0, 100, 50, 50});
     Add(flow, win->root, {200, 0, 60, 40});

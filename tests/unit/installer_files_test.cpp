@@ -93,7 +93,7 @@ TEST_F(InstallerFilesTest, LicenseParsesToVisibleTextWithEveryLinkAsARun) {
 TEST_F(InstallerFilesTest, LicenseLabelGetsOneLinkAreaPerLinkRun) {
     text_label label;
     Add(label, {10, 0, 360, 100});
-    label.set_markup(LicenseDocument(), false, true);
+    label.set_markup(LicenseDocument(), text_fit::height);
     const std::vector<const text_run*> runs = LinkRuns(label.runs);
     ASSERT_EQ(label.links.size(), runs.size());
     int32_t previous_y = -1;

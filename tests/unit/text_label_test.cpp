@@ -48,10 +48,10 @@ TEST_F(TextLabelTest, PaintsBackBorderAndTextInEachState) {
         Add(panel, {10, 20, 300, 200});
         Add(label, panel, {5, 6, 200, 50});
         Look(label);
-        if (c.markup != nullptr) label.set_markup(c.markup, false, false);
+        if (c.markup != nullptr) label.set_markup(c.markup);
         if (c.plain != nullptr) {
             label.rich = false;
-            label.set_text(c.plain, false, false);
+            label.set_text(c.plain);
         }
         panel.set_enabled(!c.parent_disabled);
         win->drawing().set_stroke_style(stroke_style::dotted);  // as another widget may leave it
@@ -84,20 +84,20 @@ TEST_F(TextLabelTest, PaintsBackBorderAndTextInEachState) {
 TEST_F(TextLabelTest, FitsItsTextInTheDirectionsAsked) {
     struct Case {
         std::string content;  // markup when it starts with '<'
-        bool fit_width, fit_height;
+        text_fit fit;
         size minimum;
         rect expected;
     };
     constexpr size kNone{INT32_MIN, INT32_MIN};
     // Started at {5, 5, 60, 40}; a measured extent is trunc(extent + 1), and the label adds 1.
     const Case cases[] = {
-        {"Hello", true, false, kNone, {5, 5, 27, 40}},
-        {"aaaa bbbb cccc dddd", false, true, kNone, {5, 5, 60, 26}},  // wrapped at 60
-        {"aaaa bbbb cccc dddd", true, true, kNone, {5, 5, 97, 14}},   // unbounded
-        {"Hello", true, true, {40, 30}, {5, 5, 40, 30}},
-        {"Hello", false, false, kNone, {5, 5, 60, 40}},
-        {"", true, true, kNone, {5, 5, 1, 1}},
-        {"<font size=\"5\">Hi</font>", true, true, kNone, {5, 5, 22, 26}},
+        {"Hello", text_fit::width, kNone, {5, 5, 27, 40}},
+        {"aaaa bbbb cccc dddd", text_fit::height, kNone, {5, 5, 60, 26}},  // wrapped at 60
+        {"aaaa bbbb cccc dddd", text_fit::both, kNone, {5, 5, 97, 14}},   // unbounded
+        {"Hello", text_fit::both, {40, 30}, {5, 5, 40, 30}},
+        {"Hello", text_fit::none, kNone, {5, 5, 60, 40}},
+        {"", text_fit::both, kNone, {5, 5, 1, 1}},
+        {"<font size=\"5\">Hi</font>", text_fit::both, kNone, {5, 5, 22, 26}},
     };
     for (const Case& c : cases) {
         text_label label;
@@ -105,16 +105,16 @@ TEST_F(TextLabelTest, FitsItsTextInTheDirectionsAsked) {
         label.min_size = c.minimum;
         Look(label);
         if (c.content.starts_with('<')) {
-            label.set_markup(c.content, c.fit_width, c.fit_height);
+            label.set_markup(c.content, c.fit);
         } else {
-            label.set_text(c.content, c.fit_width, c.fit_height);
+            label.set_text(c.content, c.fit);
         }
         EXPECT_EQ(label.bounds, c.expected) << c.content;
         EXPECT_EQ(label.requested, c.expected) << c.content;
     }
     text_label label;
     Add(label, {5, 5, 60, 40});
-    label.set_text("Hello", true, true);
+    label.set_text("Hello", text_fit::both);
     label.style.set_value("label_font_size", 20.0f);  // a theme change refits
     EXPECT_EQ(label.bounds, (rect{5, 5, 52, 26}));
 }
@@ -138,7 +138,7 @@ TEST_F(TextLabelTest, LinkAreasBoxTheLinkRuns) {
         text_label label;
         Add(label, {0, 0, c.width, 100});
         Look(label);
-        label.set_markup(c.markup, false, false);
+        label.set_markup(c.markup);
         std::vector<rect> areas;
         std::vector<std::string> targets;
         for (const link_area& link : label.links) {
@@ -154,7 +154,7 @@ TEST_F(TextLabelTest, LinksTakeTheHandCursorAndClicksEdgesIncluded) {
     text_label label;
     Add(label, {50, 60, 300, 100});
     Look(label);
-    label.set_markup("<p>Go <a href=\"https://one.example/\">here</a> or</p>", false, false);
+    label.set_markup("<p>Go <a href=\"https://one.example/\">here</a> or</p>");
     MoveTo(60, 70);  // enters the label: later moves reach it as mouse_move
     struct Case {
         int32_t x, y;  // "here" covers x 65..85 and y 72..84 of the window

@@ -64,16 +64,15 @@ TEST_F(Win32Widgets, BoldRunsMeasureWiderAndLinkAreasCoverTheirInk) {
     text_label normal, bold;
     Add(normal, {0, 0, 10, 10});
     Add(bold, {0, 30, 10, 10});
-    normal.set_markup("<p>Quintrel Velkor</p>", true, true);
-    bold.set_markup("<p><b>Quintrel Velkor</b></p>", true, true);
+    normal.set_markup("<p>Quintrel Velkor</p>", text_fit::both);
+    bold.set_markup("<p><b>Quintrel Velkor</b></p>", text_fit::both);
     EXPECT_GT(bold.bounds.width, normal.bounds.width);
     EXPECT_EQ(bold.bounds.height, normal.bounds.height);
 
     text_label link;
     Add(link, {20, 60, 170, 30});
     link.set_markup(
-        "<html><body>See <a href=\"https://quintrel.example/velkor\">Velkor</a></body></html>",
-        false, false);
+        "<html><body>See <a href=\"https://quintrel.example/velkor\">Velkor</a></body></html>");
     ASSERT_EQ(link.links.size(), 1u);
     Paint();
     // The link is drawn in pure blue; its ink lies inside its area (edges included).

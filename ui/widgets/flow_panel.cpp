@@ -7,10 +7,10 @@
 
 namespace pelsdk::ui {
 
-flow_panel::flow_panel(flow_orientation direction, bool sizes_to_content, bool watches_child_sizes)
+flow_panel::flow_panel(flow_orientation direction, flow_options options)
     : orientation(direction),
-      size_to_content(sizes_to_content),
-      watch_child_sizes(watches_child_sizes) {
+      size_to_content(options.size_to_content),
+      watch_child_sizes(options.watch_child_sizes) {
     style.set_value("default_back_color", color{0, 0, 0, 0});
     created_handler_ = listen(*this, event_type::created, [this](const event_info&) { on_created(); });
 }

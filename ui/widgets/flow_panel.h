@@ -10,9 +10,17 @@ namespace pelsdk::ui {
 // Stacks its children top to bottom or left to right, can stretch some of them to share the
 // free space, can size itself to its content and can follow its parent's size. Its handlers are
 // registered when `created` arrives; children added before that are not part of its layout.
+// What a flow panel follows besides its children's places.
+struct flow_options {
+    // The panel takes the size of its content along its orientation.
+    bool size_to_content = false;
+    // A child that resizes lays the panel out again.
+    bool watch_child_sizes = false;
+};
+
 class flow_panel : public widget {
 public:
-    flow_panel(flow_orientation direction, bool sizes_to_content, bool watches_child_sizes);
+    explicit flow_panel(flow_orientation direction, flow_options options = {});
 
     virtual void paint();
     void add_flexible_space();

@@ -4,9 +4,9 @@
 
 #include "platform/text_encoding.h"
 #include "ui/core/window.h"
+#include "ui/render/theme_font.h"
 #include "ui/theme/theme_lookup.h"
 #include "ui/widgets/markup_parser.h"
-#include "ui/render/theme_font.h"
 
 namespace pelsdk::ui {
 
@@ -24,18 +24,26 @@ text_label::text_label() {
     listen(*this, event_type::mouse_up, [this](const event_info&) { on_mouse_up(); });
 }
 
-void text_label::set_text(std::string value, bool fit_width, bool fit_height) {
+namespace {
+
+bool fits(text_fit fit, text_fit direction) {
+    return (static_cast<uint8_t>(fit) & static_cast<uint8_t>(direction)) != 0;
+}
+
+}  // namespace
+
+void text_label::set_text(std::string value, text_fit fit) {
     text = std::move(value);
-    auto_width = fit_width;
-    auto_height = fit_height;
+    auto_width = fits(fit, text_fit::width);
+    auto_height = fits(fit, text_fit::height);
     fit_to_text();
     invalidate(false);
 }
 
-void text_label::set_markup(std::string_view markup, bool fit_width, bool fit_height) {
+void text_label::set_markup(std::string_view markup, text_fit fit) {
     rich = true;
-    auto_width = fit_width;
-    auto_height = fit_height;
+    auto_width = fits(fit, text_fit::width);
+    auto_height = fits(fit, text_fit::height);
     parse_markup(markup);
     fit_to_text();
     layout_links();

@@ -17,6 +17,9 @@ struct link_area {
     std::string target;
 };
 
+// The directions in which a label sizes itself to its text.
+enum class text_fit : uint8_t { none = 0, width = 1, height = 2, both = 3 };
+
 // Shows plain text in the theme's label font, or rich text written in the label markup with
 // clickable links. It can size itself to its text in either direction.
 class text_label : public widget {
@@ -24,8 +27,8 @@ public:
     text_label();
 
     // Leaves `rich` and `runs` alone: switching a rich label to plain text clears `rich` first.
-    void set_text(std::string value, bool fit_width, bool fit_height);
-    void set_markup(std::string_view markup, bool fit_width, bool fit_height);
+    void set_text(std::string value, text_fit fit = text_fit::none);
+    void set_markup(std::string_view markup, text_fit fit = text_fit::none);
     // Rebuilds `text` and `runs` from the markup, starting from the theme's label font.
     void parse_markup(std::string_view markup);
     // Resizes the label to its text in the directions its auto flags ask for.

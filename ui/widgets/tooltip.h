@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ui/core/window.h"
+#include "ui/render/theme_font.h"
 
 namespace pelsdk::ui {
 
@@ -31,9 +32,8 @@ public:
 
 private:
     const widget_style& theme() const;
-    // Sets the title (or body) font from the theme and gives the measured size of the text.
-    size measure(const std::string& text, bool is_title);
-    void use_font(bool is_title);
+    // Sets the font from the theme and gives the measured size of the text.
+    size measure(const std::string& text, const font_keys& font);
 };
 
 // Shows the texts after the pointer rests on the area of the target (the whole target when
