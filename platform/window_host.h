@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/accessibility.h"
+
 // The native side of one toolkit window: the Win32 window with its window procedure, or the
 // scripted stand-in of the tests. The window procedure turns messages into calls on
 // window_events; the toolkit window calls window_host for everything it asks of the system.
@@ -95,6 +97,8 @@ public:
     virtual bool on_file_drag_over() = 0;
     // Files dropped on the window (folders already left out).
     virtual void on_files_dropped(std::vector<std::wstring>& paths) = 0;
+    // The window's elements for assistive technology.
+    virtual access_source& accessibility() = 0;
 };
 
 class window_host {
@@ -156,6 +160,8 @@ public:
     virtual void track_mouse_leave() = 0;
     // Destroys the native window, re-enabling the owner first.
     virtual void destroy() = 0;
+    // Tells assistive technology that an element changed (id 0: the client area).
+    virtual void notify_access(access_event event, int32_t id) = 0;
 };
 
 }  // namespace pelsdk::platform

@@ -53,6 +53,7 @@ public:
     int_rect frame_rect() const override { return client; }
     void track_mouse_leave() override { ++leave_tracking; }
     void destroy() override;
+    void notify_access(access_event event, int32_t id) override { told.push_back({event, id}); }
 
     window_events* events = nullptr;
     scripted_window_host* owner = nullptr;
@@ -78,6 +79,8 @@ public:
     int centred = 0;
     int leave_tracking = 0;
     std::vector<int_rect> invalidated;
+    // What assistive technology was told, in order.
+    std::vector<std::pair<access_event, int32_t>> told;
     std::map<uint32_t, uint32_t> timers;  // id -> interval
     // One turn of the modal loop; the loop ends when the window stops running or this is empty.
     std::function<void()> loop_step;

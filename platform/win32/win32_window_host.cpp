@@ -519,4 +519,28 @@ LRESULT win32_window_host::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     }
 }
 
+namespace {
+
+DWORD win_event_of(access_event event) {
+    switch (event) {
+        case access_event::focus: return EVENT_OBJECT_FOCUS;
+        case access_event::state_changed: return EVENT_OBJECT_STATECHANGE;
+        case access_event::name_changed: return EVENT_OBJECT_NAMECHANGE;
+        case access_event::value_changed: return EVENT_OBJECT_VALUECHANGE;
+        case access_event::reordered: return EVENT_OBJECT_REORDER;
+        case access_event::dialog_opened: return EVENT_SYSTEM_DIALOGSTART;
+    }
+    return EVENT_OBJECT_REORDER;
+}
+
+}  // namespace
+
+// A dialog's start concerns the window itself; every other change an element of its client area.
+void win32_window_host::notify_access(access_event event, int32_t id) {
+    if (hwnd_ == nullptr) return;
+    const bool whole_window = event == access_event::dialog_opened;
+    NotifyWinEvent(win_event_of(event), hwnd_, whole_window ? OBJID_WINDOW : OBJID_CLIENT,
+                   whole_window ? CHILDID_SELF : id);
+}
+
 }  // namespace pelsdk::platform

@@ -56,6 +56,7 @@ public:
     int_rect frame_rect() const override;
     void track_mouse_leave() override;
     void destroy() override;
+    void notify_access(access_event event, int32_t id) override;
 
     ui::native_drop_target& drop_target() { return drop_target_; }
 

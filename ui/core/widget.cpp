@@ -151,6 +151,10 @@ void widget::set_shown(bool value) {
     fire_on_descendants(*this, value ? event_type::parent_shown : event_type::parent_hidden);
     event_hub::instance().fire(this, value ? event_type::shown : event_type::hidden);
     invalidate(false);
+    // What a screen reader can reach below the client changed.
+    if (created && window != nullptr) {
+        window->host().notify_access(platform::access_event::reordered, 0);
+    }
 }
 
 void widget::set_enabled(bool value) {
@@ -196,6 +200,10 @@ void widget::apply_anchors(const size& parent_size) {
     place_on_axis(anchor_left, anchor_right, parent_size.width, bounds.x, bounds.width);
     place_on_axis(anchor_top, anchor_bottom, parent_size.height, bounds.y, bounds.height);
     invalidate(false);
+}
+
+void widget::announce(platform::access_event event) const {
+    if (created && window != nullptr) window->announce(event, *this);
 }
 
 void widget::on_listening(event_object& sender, handler_id id) {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <climits>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "ui/base/geometry.h"
+#include "ui/core/accessible.h"
 #include "ui/core/event_hub.h"
 #include "ui/core/event_object.h"
 #include "ui/theme/widget_style.h"
@@ -48,6 +50,14 @@ public:
     void set_name(std::string text) { name = std::move(text); }
 
     bool is_enabled() const { return enabled && parent_enabled; }
+
+    // What assistive technology reads of the widget; none for a plain widget, whose children
+    // then stand in its place.
+    virtual std::optional<access_description> describe() const { return std::nullopt; }
+    // Its parts that are no widgets of their own, in reading order.
+    virtual std::vector<access_part> access_parts() const { return {}; }
+    // Tells assistive technology that the widget changed (once it is created in a window).
+    void announce(platform::access_event event) const;
 
     // Its changes reach the widget as style_changed, with the key's address.
     widget_style style{[this](const theme_key& key) {

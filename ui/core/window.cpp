@@ -60,6 +60,8 @@ int32_t window::run() {
     host_->disable_owner();
     if (!host_->is_visible()) host_->show();
     running_ = true;
+    // A popup is a dialog to a screen reader, which reads it as it opens.
+    if (owner != nullptr) host_->notify_access(platform::access_event::dialog_opened, 0);
     event_hub::instance().fire(this, event_type::loop_started);
     host_->run_loop(running_);
     event_hub::instance().fire(this, event_type::hidden);
@@ -85,7 +87,18 @@ rect window::frame_rect() const {
     return {frame.x, frame.y, frame.width, frame.height};
 }
 
-void window::set_title(const std::string& text) { host_->set_title(text); }
+void window::set_title(const std::string& text) {
+    title_ = text;
+    host_->set_title(text);
+}
+
+access_description window::describe_client() const {
+    return {platform::access_role::client, title_, "", "", "", 0};
+}
+
+void window::announce(platform::access_event event, const widget& subject) {
+    if (const int32_t id = accessibility_.id_of(subject)) host_->notify_access(event, id);
+}
 
 point window::to_dips(const point& pixels) const {
     return {mul_div(pixels.x, 96, static_cast<int32_t>(host_->dpi_x())),
@@ -195,6 +208,7 @@ void window::forget_widget(widget& gone) {
     if (wheel_widget_ == &gone) wheel_widget_ = nullptr;
     if (drop_target == &gone) drop_target = nullptr;
     tooltips_.forget(&gone);
+    accessibility_.forget(gone);
     if (capture() == &gone) release_capture();
     // A timer of a widget that is gone would fire at whatever reuses its address.
     for (auto it = timers_.begin(); it != timers_.end();) {

@@ -11,6 +11,7 @@
 #include "ui/core/ime_state.h"
 #include "ui/core/tooltip_schedule.h"
 #include "ui/core/widget.h"
+#include "ui/core/window_accessibility.h"
 #include "ui/render/renderer.h"
 
 namespace pelsdk::ui {
@@ -34,6 +35,7 @@ private:
     void lay_out_root(const size& client_dips);
     widget* nearest_enabled(widget* from) const;
     point pointer_in_window() const;
+    void paint_focus_outline(const widget& painted);
     void paint_tree(widget& painted, const update_area& update, const point& parent_origin,
                     float ancestors_scale, const platform::matrix_f& parent_transform);
     size to_dips(uint32_t pixel_width, uint32_t pixel_height) const;
@@ -47,6 +49,12 @@ private:
     std::unordered_map<uint32_t, widget_timer> timers_;
     uint32_t next_timer_id_ = 0;
     tooltip_schedule tooltips_{*this};
+    window_accessibility accessibility_{*this};
+    std::string title_;
+    // Set while assistive technology clicks: where the pointer is taken to be, in window dips.
+    std::optional<point> synthetic_pointer_;
+    // The focus came by Tab: the focused widget shows an outline.
+    bool keyboard_focus_ = false;
     bool running_ = false;
     widget* wheel_widget_ = nullptr;
     double wheel_time_ = 0;
@@ -69,6 +77,7 @@ public:
     void resize(const rect& client);
     rect frame_rect() const;
     void set_title(const std::string& text);
+    const std::string& title() const { return title_; }
     point to_dips(const point& pixels) const;
     point to_pixels(const point& dips) const;
 
@@ -86,6 +95,17 @@ public:
     point pointer_position(const widget& relative_to) const;
     // Everything the window knows of a widget that is going away.
     void forget_widget(widget& gone);
+
+    // What assistive technology reads of the client area: by default the window's title.
+    virtual access_description describe_client() const;
+    platform::access_source& accessibility() override { return accessibility_; }
+    // Tells assistive technology that a widget changed; nothing for one that is no element.
+    void announce(platform::access_event event, const widget& subject);
+    // A left click at a window position in dips, routed as the pointer's: how assistive
+    // technology performs a widget's default action, wherever the real pointer is.
+    void click_at(const point& at);
+    // The focused widget got the focus by Tab: it shows its focus outline.
+    bool focus_from_keyboard() const { return keyboard_focus_; }
 
     // What the window procedure produces.
     void on_client_resized(uint32_t pixel_width, uint32_t pixel_height) override;

@@ -44,10 +44,20 @@ void window::paint_tree(widget& painted, const update_area& update, const point&
     const platform::matrix_f transform = drawing_transform(parent_transform, painted);
     renderer_->begin_widget(transform, {painted.bounds.width, painted.bounds.height}, update);
     event_hub::instance().fire(&painted, event_type::paint);
+    if (&painted == focused && keyboard_focus_) paint_focus_outline(painted);
     for (widget* child : std::vector<widget*>(painted.children)) {
         paint_tree(*child, update, {box.x, box.y}, ancestors_scale * painted.scale, transform);
     }
     renderer_->end_widget();
+}
+
+// A dotted line inside the widget's edge, over whatever focus look the widget has of its own:
+// what shows a keyboard user where the focus is.
+void window::paint_focus_outline(const widget& painted) {
+    renderer_->set_stroke_style(stroke_style::dotted);
+    renderer_->set_stroke({1, 1, 1, 0.9f}, 1.0f);
+    renderer_->draw_rect({1, 1, painted.bounds.width - 2, painted.bounds.height - 2});
+    renderer_->set_stroke_style(stroke_style::solid);
 }
 
 }  // namespace pelsdk::ui

@@ -39,6 +39,7 @@ event_type event_for(platform::input kind) {
 }  // namespace
 
 point window::pointer_in_window() const {
+    if (synthetic_pointer_) return *synthetic_pointer_;
     const platform::int_point pixels = host_->cursor_position();
     const auto dpi = static_cast<int32_t>(current_dpi());
     return {pixels.x * 96 / dpi, pixels.y * 96 / dpi};
@@ -70,7 +71,18 @@ void window::set_focus(widget* target, uint64_t value) {
     event_hub& hub = event_hub::instance();
     if (focused != nullptr) hub.fire(focused, event_type::focus_lost, value, event_param(target));
     focused = target;
-    if (target != nullptr && target->is_enabled()) hub.fire(target, event_type::focus_gained, value);
+    keyboard_focus_ = value == 1;
+    if (target != nullptr && target->is_enabled()) {
+        hub.fire(target, event_type::focus_gained, value);
+        announce(platform::access_event::focus, *target);
+    }
+}
+
+void window::click_at(const point& at) {
+    synthetic_pointer_ = at;
+    dispatch(event_type::mouse_down, 0, 0);
+    dispatch(event_type::mouse_up, 0, 0);
+    synthetic_pointer_.reset();
 }
 
 void window::route_button(event_type type, uint64_t p1, uint64_t p2) {
