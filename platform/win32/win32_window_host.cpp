@@ -162,6 +162,7 @@ void win32_window_host::create(const int_rect& client_dips, uint16_t flags, wind
         session().register_notification(hwnd_, NOTIFY_FOR_THIS_SESSION);
     }
     drop_target_.register_for(hwnd_, events);
+    *accessible_ = {hwnd_, &events.accessibility()};
     record_frame();
     background_brush_ = CreateSolidBrush(0xFF00FF);
 }
@@ -352,6 +353,7 @@ void win32_window_host::track_mouse_leave() {
 void win32_window_host::destroy() {
     if (hwnd_ == nullptr) return;
     drop_target_.revoke();
+    *accessible_ = {};
     enable_owner();
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     if (session().unregister_notification) session().unregister_notification(hwnd_);
@@ -510,6 +512,18 @@ LRESULT win32_window_host::handle(UINT message, WPARAM wparam, LPARAM lparam) {
             return 0;
         case WM_DPICHANGED:
             on_dpi_changed(wparam, *reinterpret_cast<const RECT*>(lparam));
+            return 0;
+        case WM_GETOBJECT:
+            // The client area answers for itself; the frame stays the system's.
+            if (static_cast<DWORD>(lparam) == static_cast<DWORD>(OBJID_CLIENT)) {
+                return answer_client_area_request(wparam, accessible_);
+            }
+            return DefWindowProcW(hwnd_, message, wparam, lparam);
+        case kDefaultActionMessage:
+            // The owner stays disabled while one of its popups runs: nothing acts past the popup.
+            if (IsWindowEnabled(hwnd_)) {
+                events_->accessibility().do_default_action(static_cast<int32_t>(wparam));
+            }
             return 0;
         case WM_USER:
             events_->on_user_message(static_cast<uint64_t>(lparam), static_cast<uint64_t>(wparam));

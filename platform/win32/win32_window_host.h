@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "platform/win32/msaa_client_area.h"
 #include "platform/win32/native_drop_target.h"
 #include "platform/win32/win32_input_method.h"
 #include "platform/window_host.h"
@@ -84,6 +85,8 @@ private:
     int_rect frame_{100, 100, 1024, 768};
     int_point min_size_{0, 0};
     int_point max_size_{100000, 100000};
+    // Shared with the accessible objects handed to screen readers, which may outlive the window.
+    std::shared_ptr<msaa_window> accessible_ = std::make_shared<msaa_window>();
 };
 
 }  // namespace pelsdk::platform
