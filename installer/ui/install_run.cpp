@@ -133,6 +133,7 @@ void InstallerUI::OnInstallTimer() {
 void InstallerUI::UpdateInstallProgress() {
     const float fraction = ProgressFraction(versionEntries, selectedCount, installFinished);
     progressBar.value = fraction;
+    progressBar.announce(pelsdk::platform::access_event::value_changed);
     progressBar.invalidate(true);
 
     const float doneMegabytes = totalMegabytes - RemainingMegabytes(versionEntries);

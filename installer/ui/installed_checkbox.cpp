@@ -17,3 +17,11 @@ void InstalledCheckbox::paint() {
     drawing.set_text_align(text_align::left, text_valign::center);
     if (!caption.empty()) drawing.draw_text(text_rect, caption, {});
 }
+
+std::optional<pelsdk::ui::access_description> InstalledCheckbox::describe() const {
+    pelsdk::ui::access_description description{pelsdk::platform::access_role::check_button,
+                                               caption, ticked ? "installed" : "not installed"};
+    description.states = pelsdk::platform::access_state::read_only |
+                         (ticked ? pelsdk::platform::access_state::checked : 0);
+    return description;
+}

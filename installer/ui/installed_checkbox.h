@@ -7,4 +7,6 @@
 class InstalledCheckbox : public pelsdk::ui::check_box {
 public:
     void paint() override;
+    // Read as its text and whether the version was installed; it does nothing when pressed.
+    std::optional<pelsdk::ui::access_description> describe() const override;
 };

@@ -32,6 +32,7 @@ InstallerUI::InstallerUI(pelsdk::platform::services& os)
     create(VELKOR_INSTALLER_TITLE, kInstallerWindowRect, 0);
     ApplyInstallerTheme();
     listen(root, pelsdk::ui::event_type::paint, &InstallerUI::PaintFrame);
+    listen(*this, pelsdk::ui::event_type::key_down, &InstallerUI::OnKey);
     versionEntries = BuildVersionList(workData);
     CreatePagePanels(*this);
     BuildWelcomePage();

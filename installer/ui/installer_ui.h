@@ -54,6 +54,8 @@ public:
     void OnButtonClick(const pelsdk::ui::event_info& info);
     void OnVersionsEvent(const pelsdk::ui::event_info& info);
     void OnLicenseMouseUp(const pelsdk::ui::event_info& info);
+    // Escape does what CANCEL does, while CANCEL can be used.
+    void OnKey(const pelsdk::ui::event_info& info);
 
     // The install run: the worker started, polled every 200 ms, its progress shown.
     void StartInstall();

@@ -35,3 +35,7 @@ void LinkButton::ShowPointerOver(bool over) {
     window->host().set_cursor(over ? pelsdk::platform::cursor_shape::hand
                                    : pelsdk::platform::cursor_shape::arrow);
 }
+
+std::optional<access_description> LinkButton::describe() const {
+    return access_description{pelsdk::platform::access_role::link, caption, "", "", "Jump", 0};
+}

@@ -7,6 +7,8 @@
 class LinkButton : public pelsdk::ui::generic_button {
 public:
     LinkButton();
+    // A link named by its caption.
+    std::optional<pelsdk::ui::access_description> describe() const override;
     // Only the text shows: no fill, no border, not even for the focus; left-aligned.
     void UseTextOnlyLook();
 

@@ -94,3 +94,7 @@ void NotificationPopup::OnKey(const event_info& info) {
     if (info.param1 == kEnterKey && focused != &noButton) close(1);
     if (info.param1 == kEscapeKey) close(0);
 }
+
+access_description NotificationPopup::describe_client() const {
+    return {pelsdk::platform::access_role::dialog, title(), "", messageLabel.text, "", 0};
+}

@@ -21,6 +21,8 @@ public:
     // height follows the message. `run()` then shows it and returns the result.
     void Build(pelsdk::ui::window* ownerWindow, const std::string& title,
                const std::string& message);
+    // A dialog named by its title, whose message a screen reader reads as it opens.
+    pelsdk::ui::access_description describe_client() const override;
 
     RoundedButton yesButton;
     RoundedButton noButton;

@@ -11,6 +11,13 @@ int32_t ProgressBar::DoneWidth() const {
     return static_cast<int32_t>(std::lround(static_cast<float>(bounds.width) * value));
 }
 
+std::optional<access_description> ProgressBar::describe() const {
+    access_description description{pelsdk::platform::access_role::progress_bar, "",
+                                   std::to_string(std::lround(value * 100)) + "%"};
+    description.states = pelsdk::platform::access_state::read_only;
+    return description;
+}
+
 void ProgressBar::paint() {
     renderer& drawing = window->drawing();
     drawing.set_fill_color(theme_color(style, "progress_bar_back_color"));

@@ -6,6 +6,8 @@
 class ProgressBar : public pelsdk::ui::generic_panel {
 public:
     void paint() override;
+    // A progress bar whose value is the percentage done.
+    std::optional<pelsdk::ui::access_description> describe() const override;
 
     // The fraction done, written by the owner, which then repaints; never clamped.
     float value = 0.0f;

@@ -124,6 +124,13 @@ void InstallerUI::OnButtonClick(const event_info& info) {
     }
 }
 
+void InstallerUI::OnKey(const event_info& info) {
+    constexpr uint64_t kEscape = 0x1B;
+    if (info.param1 == kEscape && cancelButton.is_visible(true) && cancelButton.is_enabled()) {
+        pelsdk::ui::event_hub::instance().fire(&cancelButton, event_type::clicked);
+    }
+}
+
 void InstallerUI::OnVersionsEvent(const event_info& info) {
     VersionEntry* custom = CustomRow(versionEntries);
     const bool customBox = !versionCheckBoxes.empty() && info.sender == versionCheckBoxes[0].get();

@@ -294,4 +294,179 @@ TEST(InstallRun, ClosingMidRunLeavesEveryFileWritten) {
     EXPECT_TRUE(scene.IsFolder(L"C:\\ProgramData\\Quintrel"));
 }
 
+// The accessible tree below a window's client area, one element a line, indented by depth:
+// role, name (long texts cut), value and states (Focusable, focused, Unavailable, Checked,
+// Pressed, Read-only).
+std::vector<std::string> Tree(pelsdk::platform::access_source& source) {
+    using namespace pelsdk::platform;
+    const std::vector<access_element> all = source.elements();
+    std::vector<std::string> lines;
+    const auto line_of = [](const access_element& e, size_t depth) {
+        static const char* const roles[] = {"client", "dialog",       "group", "text", "link",
+                                            "button", "check button", "scroll bar", "progress"};
+        std::string name = e.name;
+        std::replace(name.begin(), name.end(), '\n', ' ');
+        std::string line = std::string(depth * 2, ' ') + roles[static_cast<int>(e.role)] + " \"" +
+                           name.substr(0, 40) + (name.size() > 40 ? "...\"" : "\"");
+        if (!e.value.empty()) line += " = " + e.value;
+        const char flags[] = {'F', 'f', 'U', 'C', 'P', 'R'};
+        std::string states;
+        for (int bit = 0; bit < 6; ++bit) {
+            if (e.states & (1u << bit)) states += flags[bit];
+        }
+        return states.empty() ? line : line + " [" + states + "]";
+    };
+    const auto visit = [&](const auto& self, int32_t id, size_t depth) -> void {
+        const auto found = std::find_if(all.begin(), all.end(), [&](auto& e) { return e.id == id; });
+        if (found == all.end()) return;
+        if (depth > 0) lines.push_back(line_of(*found, depth - 1));
+        for (int32_t child : found->children) self(self, child, depth + 1);
+    };
+    visit(visit, 0, 0);
+    return lines;
+}
+
+// The names of the elements Tab visits from the first, until it comes round again.
+std::vector<std::string> TabOrder(InstallerUI& ui) {
+    std::vector<std::string> names;
+    std::vector<int32_t> ids;
+    ui.focused = &ui.root;
+    for (int step = 0; step < 20; ++step) {
+        ui.dispatch(event_type::char_input, 9, 0);
+        const int32_t id = ui.accessibility().focused_element();
+        const auto all = ui.accessibility().elements();
+        const auto found = std::find_if(all.begin(), all.end(), [&](auto& e) { return e.id == id; });
+        const std::string name = found == all.end() ? "?" : found->name;
+        if (!ids.empty() && id == ids.front()) break;
+        ids.push_back(id);
+        names.push_back(name);
+    }
+    return names;
+}
+
+// The element of a role and name; 0 when there is none.
+int32_t ElementNamed(pelsdk::ui::window& w, const std::string& name) {
+    for (const auto& e : w.accessibility().elements()) {
+        if (e.name == name) return e.id;
+    }
+    return 0;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(Accessibility, EveryPageIsReadAloudAndTheWizardGoesWithoutAPointer) {
+    RunScene scene({kCC2015, kCC2017, kCC2018});
+    InstallerUI ui(scene.os);
+    pelsdk::platform::access_source& reader = ui.accessibility();
+    const auto press = [&](const std::string& name) {
+        EXPECT_TRUE(reader.do_default_action(ElementNamed(ui, name))) << name;
+    };
+    const std::string kLicense = "Quintrel Software License Agreement";
+    // clang-format off
+    EXPECT_EQ(Tree(reader), (Lines{
+        "text \"Welcome to the Velkor Plug-in Installer ...\" [R]",
+        "text \"This will install Velkor Plug-in 1.0.40 ...\" [R]",
+        "text \"By installing you agree to the \" [R]",
+        "link \"" + kLicense + "\" [F]",
+        "text \"Version: 1.0.40 \" [R]",
+        "link \"" + kLicense + "\" [F]",
+        "button \"CANCEL\" [F]", "button \"BACK\" [U]", "button \"I AGREE\" [F]"}));
+    EXPECT_EQ(TabOrder(ui), (Lines{kLicense, kLicense, "CANCEL", "I AGREE"}));
+
+    press(kLicense);
+    EXPECT_EQ(Tree(reader), (Lines{
+        "scroll bar \"\" = 0",
+        "text \" QUINTREL SOFTWARE LICENSE AGREEMENT Vel...\" [R]",
+        "  link \"quintrel.example/account\" = https://www.quintrel.example/account",
+        "  link \"quintrel.example/velkor/support\" = https://www.quintrel.example/velkor/support",
+        "  link \"community.quintrel.example\" = https://community.quintrel.example/",
+        "  link \"licensing@quintrel.example\" = mailto:licensing@quintrel.example",
+        "  link \"www.quintrel.example/velkor\" = https://www.quintrel.example/velkor",
+        "button \"CANCEL\" [F]", "button \"BACK\" [F]", "button \"I AGREE\" [F]"}));
+    press("BACK");
+    HostOf(ui).told.clear();
+    press("I AGREE");
+    EXPECT_NE(std::count(HostOf(ui).told.begin(), HostOf(ui).told.end(),
+                         std::pair{pelsdk::platform::access_event::reordered, 0}), 0)
+        << "the page switch";
+    EXPECT_EQ(TabOrder(ui), (Lines{"Custom", "CC2018", "CC2017", "CC2015", "CANCEL", "BACK",
+                                   "INSTALL"}));
+    // Unticked by its default action, as a click would: the version leaves the selection.
+    HostOf(ui).told.clear();
+    press("CC2017");
+    const auto& toggled = HostOf(ui).told;
+    EXPECT_NE(std::find(toggled.begin(), toggled.end(),
+                        std::pair{pelsdk::platform::access_event::state_changed,
+                                  ElementNamed(ui, "CC2017")}),
+              toggled.end());
+    EXPECT_EQ(Tree(reader), (Lines{
+        "text \"Velkor Plug-in for After Effects Install...\" [R]",
+        "text \"Select which versions of Adobe After Eff...\" [R]",
+        "check button \"Custom\" [F]", "check button \"CC2018\" [FC]",
+        "check button \"CC2017\" [Ff]", "check button \"CC2015\" [FC]",
+        "button \"Plugin Path\" [U]",
+        "text \"At least 1.66016 MB of free disk space i...\" [R]",
+        "button \"CANCEL\" [F]", "button \"BACK\" [F]", "button \"INSTALL\" [F]"}));
+
+    press("INSTALL");
+    EXPECT_EQ(Tree(reader), (Lines{
+        "text \"Velkor Plug-in for After Effects Install...\" [R]",
+        "text \"Installing Velkor Plug-in for After Effe...\" [R]",
+        "progress \"\" = 0% [R]", "text \"Installing...\" [R]",
+        "button \"CANCEL\" [F]", "button \"BACK\" [U]", "button \"INSTALLING...\" [fU]"}));
+    HostOf(ui).told.clear();
+    TickUntilFinished(ui);
+    EXPECT_EQ(Tree(reader), (Lines{
+        "text \"Mission Success!\" [R]",
+        "text \"Velkor Plug-in successfully installed.\" [R]",
+        "progress \"\" = 100% [R]",
+        "text \"100%  Complete (1.7MB of 1.7MB)\" [R]",
+        "check button \"Velkor Plug-in for After Effects CC2015 ...\" = installed [CR]",
+        "check button \"Velkor Plug-in for After Effects CC2018 ...\" = installed [CR]",
+        "text \"Click Finish to close installer.\" [R]",
+        "button \"CANCEL\" [U]", "button \"BACK\" [U]", "button \"FINISH\" [Ff]"}));
+    // clang-format on
+    const auto& told = HostOf(ui).told;
+    using pelsdk::platform::access_event;
+    for (const auto& [event, id] : {std::pair{access_event::name_changed, ElementNamed(ui, "Mission Success!")},
+                                    std::pair{access_event::value_changed, ElementNamed(ui, "")}}) {
+        EXPECT_NE(std::find(told.begin(), told.end(), std::pair{event, id}), told.end()) << int(event);
+    }
+    press("FINISH");
+    EXPECT_EQ(ui.modal_result, 1);
+}
+
+// Escape on the installer asks as CANCEL does; the exit and failure popups are dialogs that
+// say their message as they open.
+TEST(Accessibility, PopupsAreDialogsReadAsTheyOpen) {
+    RunScene scene({kCC2015, kCC2017});
+    scene.Block(kCC2017, true);
+    std::vector<Lines> read;
+    scripted_window_host::on_modal_loop = [&](scripted_window_host& host) {
+        const auto client = host.events->accessibility().elements().front();
+        read.push_back(Lines{client.name, client.description.substr(0, 40)});
+        for (const std::string& line : Tree(host.events->accessibility())) read.back().push_back(line);
+        EXPECT_EQ(client.role, pelsdk::platform::access_role::dialog);
+        EXPECT_EQ(host.told.back(), std::pair(pelsdk::platform::access_event::dialog_opened, 0));
+        host.loop_step = [&host] {
+            host.events->on_input(pelsdk::platform::input::key_down, kEscape, 0);
+        };
+    };
+    InstallerUI ui(scene.os);
+    ui.dispatch(event_type::key_down, kEscape, 0);
+    EXPECT_EQ(ui.currentPage, Welcome) << "NO keeps the installer open";
+    ui.SetPage(Versions);
+    ui.SetPage(Installing);
+    TickUntilFinished(ui);
+    // clang-format off
+    EXPECT_EQ(read, (std::vector<Lines>{
+        {"Exit Installer", "Are you sure you want to cancel Velkor P",
+         "text \"Are you sure you want to cancel Velkor P...\" [R]",
+         "button \"YES\" [Ff]", "button \"NO\" [F]"},
+        {"Failed to install", "The installation of Velkor Plug-in for A",
+         "text \"The installation of Velkor Plug-in for A...\" [R]",
+         "button \"YES\" [Ff]", "button \"NO\" [F]"}}));
+    // clang-format on
+}
+
 }  // namespace

@@ -186,10 +186,22 @@ TEST_F(WindowTest, TabCyclesThroughFocusableWidgetsBothWays) {
         win->dispatch(event_type::char_input, 9, 0);
         EXPECT_EQ(win->focused, step.expected);
     }
+    // A focus given by Tab is outlined with a dotted line inside the widget; a click's is not.
+    const auto outlines = [&] {
+        Paint();
+        std::vector<pelsdk::platform::rect_f> dotted;
+        for (const auto& p : Drawn("draw_rectangle")) {
+            if (!p.dashes.empty()) dotted.push_back(p.geometry);
+        }
+        return dotted;
+    };
+    EXPECT_EQ(outlines(), (std::vector<pelsdk::platform::rect_f>{{1.5f, 1.5f, 8.5f, 8.5f}}));
+    win->set_focus(&b, 0);
+    EXPECT_TRUE(outlines().empty());
     // No focusable widget: the focus stays.
     a.focusable = b.focusable = false;
     win->dispatch(event_type::char_input, 9, 0);
-    EXPECT_EQ(win->focused, &a);
+    EXPECT_EQ(win->focused, &b);
 }
 
 TEST_F(WindowTest, PaintWalksVisibleIntersectingWidgetsInOrder) {

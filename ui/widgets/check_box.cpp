@@ -2,12 +2,18 @@
 
 #include "ui/core/theme_picture.h"
 #include "ui/core/window.h"
+#include "ui/render/theme_font.h"
 #include "ui/theme/theme_lookup.h"
 #include "ui/widgets/check_box_layout.h"
 #include "ui/widgets/hover_look.h"
-#include "ui/render/theme_font.h"
 
 namespace pelsdk::ui {
+
+namespace {
+
+constexpr uint64_t kSpaceKey = 0x20;
+
+}  // namespace
 
 check_box::check_box() : image(std::make_unique<ui::image>()) {
     set_name("check_box");
@@ -20,6 +26,10 @@ void check_box::on_created() {
     // Handled so that the press stays with the box instead of reaching a catching ancestor.
     listen(*this, event_type::mouse_down, [](const event_info&) {});
     listen(*this, event_type::mouse_up, [this](const event_info&) { toggle(); });
+    // Space toggles it as a click does, so that the keyboard can do what the pointer does.
+    listen(*this, event_type::key_down, [this](const event_info& info) {
+        if (info.param1 == kSpaceKey) toggle();
+    });
     follow_hover_and_focus(*this, hover);
     listen(*this, event_type::style_changed, [this](const event_info& info) {
         if (*event_param_as<theme_key>(info.param1) == "checkbox_image") image->unload();
@@ -87,6 +97,14 @@ void check_box::paint() {
     if (!caption.empty()) drawing.draw_text(text_rect, caption, {});
 }
 
+std::optional<access_description> check_box::describe() const {
+    const bool checked = bound != nullptr ? *bound : ticked;
+    access_description description{platform::access_role::check_button, caption};
+    description.default_action = checked ? "Uncheck" : "Check";
+    if (checked) description.states = platform::access_state::checked;
+    return description;
+}
+
 void check_box::toggle() {
     // The application may have changed the bound value since the last paint.
     if (bound != nullptr) ticked = *bound;
@@ -96,6 +114,7 @@ void check_box::toggle() {
     if (bound != nullptr) *bound = ticked;
     invalidate(false);
     hub.fire_reserved(this, event_type::value_changed, 2, 0);
+    announce(platform::access_event::state_changed);
 }
 
 }  // namespace pelsdk::ui

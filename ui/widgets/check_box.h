@@ -23,6 +23,9 @@ public:
     // after changing the caption or the size.
     void arrange(int32_t chosen);
 
+    // A check button named by its caption, checked as the bound value says.
+    std::optional<access_description> describe() const override;
+
     std::string caption;
     bool ticked = false;
     rect box_rect{0, 0, 0, 0};

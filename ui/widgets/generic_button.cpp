@@ -2,10 +2,10 @@
 
 #include "ui/core/theme_picture.h"
 #include "ui/core/window.h"
+#include "ui/render/theme_font.h"
 #include "ui/theme/theme_lookup.h"
 #include "ui/widgets/button_layout.h"
 #include "ui/widgets/hover_look.h"
-#include "ui/render/theme_font.h"
 
 #include <algorithm>
 
@@ -165,6 +165,13 @@ void generic_button::key(const event_info& info) {
         invalidate(false);
     }
     event_hub::instance().fire(this, event_type::clicked, toggled ? 1 : 0, 0);
+}
+
+std::optional<access_description> generic_button::describe() const {
+    access_description description{platform::access_role::push_button, caption};
+    description.default_action = "Press";
+    if (toggle_mode && toggled) description.states = platform::access_state::pressed;
+    return description;
 }
 
 void generic_button::style_change(const event_info& info) {

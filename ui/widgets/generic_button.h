@@ -5,8 +5,8 @@
 
 #include "ui/core/widget.h"
 #include "ui/render/image.h"
-#include "ui/widgets/button_look.h"
 #include "ui/render/theme_font.h"
+#include "ui/widgets/button_look.h"
 
 namespace pelsdk::ui {
 
@@ -29,6 +29,9 @@ public:
     void paint_back_image();
     // With `button_auto_size`, fits the width to the caption.
     void fit_width();
+
+    // A push button named by its caption; pressed while toggled.
+    std::optional<access_description> describe() const override;
 
     std::string caption;
     bool hover = false;

@@ -68,12 +68,17 @@ void scroll_bar::drop_content_connections() {
     connections.clear();
 }
 
+std::optional<access_description> scroll_bar::describe() const {
+    return access_description{platform::access_role::scroll_bar, "", std::to_string(position)};
+}
+
 void scroll_bar::scroll_to(int32_t target, bool exact) {
     if (!exact) target = snapped(target, step);
     if (content != nullptr) {
         move_content(offset_in_range(-int64_t{target}, max_scroll));
     }
     event_hub::instance().fire(this, event_type::value_changed, position_param(target));
+    announce(platform::access_event::value_changed);
 }
 
 void scroll_bar::scroll_by(int32_t delta) {
@@ -81,6 +86,7 @@ void scroll_bar::scroll_by(int32_t delta) {
         move_content(offset_in_range(int64_t{axis().start(content->bounds)} + delta, max_scroll));
     }
     event_hub::instance().fire(this, event_type::value_changed, position_param(position));
+    announce(platform::access_event::value_changed);
 }
 
 void scroll_bar::move_content(int32_t main_coordinate) {

@@ -21,6 +21,9 @@ public:
     // handlers, moves no content and only announces value_changed.
     explicit scroll_bar(uint32_t bar_orientation);
 
+    // A scroll bar whose value is its position.
+    std::optional<access_description> describe() const override;
+
     virtual void paint_button(const rect& area, bool start);
     virtual void paint_thumb(const rect& area);
     virtual void paint_background(const rect& area);

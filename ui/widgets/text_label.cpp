@@ -26,6 +26,23 @@ text_label::text_label() {
 
 namespace {
 
+// The UTF-8 bytes of UTF-16 units [start, end) of the text: a code point beyond U+FFFF counts two.
+std::string utf8_slice(const std::string& text, uint32_t start, uint32_t end) {
+    size_t from = text.size(), to = text.size();
+    uint32_t units = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) == 0x80) continue;  // a continuation byte
+        if (units == start) from = std::min(from, i);
+        if (units == end) {
+            to = i;
+            break;
+        }
+        units += byte >= 0xF0 ? 2 : 1;
+    }
+    return from < to ? text.substr(from, to - from) : std::string();
+}
+
 bool fits(text_fit fit, text_fit direction) {
     return (static_cast<uint8_t>(fit) & static_cast<uint8_t>(direction)) != 0;
 }
@@ -38,6 +55,7 @@ void text_label::set_text(std::string value, text_fit fit) {
     auto_height = fits(fit, text_fit::height);
     fit_to_text();
     invalidate(false);
+    announce(platform::access_event::name_changed);
 }
 
 void text_label::set_markup(std::string_view markup, text_fit fit) {
@@ -48,6 +66,7 @@ void text_label::set_markup(std::string_view markup, text_fit fit) {
     fit_to_text();
     layout_links();
     invalidate(false);
+    announce(platform::access_event::name_changed);
 }
 
 void text_label::parse_markup(std::string_view markup) {
@@ -88,7 +107,27 @@ void text_label::layout_links() {
     }
     // A wrapped link gets one box.
     const std::vector<rect> boxes = draw.text_range_bounds(text, ranges, layout_limit(), runs);
-    for (size_t i = 0; i < linked.size(); ++i) links.push_back({boxes[i], linked[i]->link});
+    for (size_t i = 0; i < linked.size(); ++i) {
+        links.push_back({boxes[i], linked[i]->link, utf8_slice(text, linked[i]->start, linked[i]->end)});
+    }
+}
+
+// An empty label has nothing to read.
+std::optional<access_description> text_label::describe() const {
+    if (text.empty()) return std::nullopt;
+    access_description description{platform::access_role::static_text, text};
+    description.states = platform::access_state::read_only;
+    return description;
+}
+
+// A link's default action is the click that opens it.
+std::vector<access_part> text_label::access_parts() const {
+    std::vector<access_part> parts;
+    for (const link_area& link : links) {
+        parts.push_back({{platform::access_role::link, link.text, link.target, "", "Jump", 0},
+                         link.area});
+    }
+    return parts;
 }
 
 void text_label::paint() {

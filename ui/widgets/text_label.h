@@ -15,6 +15,7 @@ class renderer;
 struct link_area {
     rect area;
     std::string target;
+    std::string text;  // as shown, what a screen reader reads
 };
 
 // The directions in which a label sizes itself to its text.
@@ -36,6 +37,10 @@ public:
     // Rebuilds `links` from the runs that carry one. Links keep their areas until the next
     // set_markup, even when the label is resized.
     void layout_links();
+
+    // Static text named by its text, tags left out; its links are its parts.
+    std::optional<access_description> describe() const override;
+    std::vector<access_part> access_parts() const override;
 
     std::string text;
     bool rich = false;
