@@ -2,10 +2,12 @@
 // and the texts are drawn at that size rather than scaled up from a smaller picture. Runs on its
 // own prefix and screen (at_150_percent.sh); elsewhere it is skipped.
 #include <gtest/gtest.h>
+#include <objbase.h>
 
 #include "tests/e2e/installer_process.h"
 #include "tests/e2e/registered_versions.h"
 #include "tests/e2e/screen.h"
+#include "tests/support/msaa_tree.h"
 
 namespace {
 
@@ -73,6 +75,20 @@ TEST(AtOneHundredFiftyPercent, TheWindowAndItsDrawingAreScaled) {
     EXPECT_TRUE(Near(picture.At(Scaled(520), Scaled(585)), 0x242424)) << "CANCEL";
     EXPECT_TRUE(Near(picture.At(Scaled(660), Scaled(585)), 0x171717)) << "BACK";
     EXPECT_TRUE(Near(picture.At(Scaled(980), Scaled(585)), 0x068DDD)) << "NEXT";
+
+    // A screen reader finds I AGREE where it is drawn: its place is given in pixels, not dips.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    {
+        const MsaaElement agree = FindElement(installer, ROLE_SYSTEM_PUSHBUTTON, "I AGREE");
+        ASSERT_TRUE(agree.object);
+        const RECT place = PlaceOf(agree, installer);
+        for (const POINT drawn : {POINT{Scaled(830), Scaled(585)}, POINT{Scaled(980), Scaled(585)}}) {
+            EXPECT_TRUE(PtInRect(&place, drawn)) << drawn.x << "," << drawn.y << " outside "
+                                                 << place.left << "," << place.top << " "
+                                                 << place.right << "," << place.bottom;
+        }
+    }
+    CoUninitialize();
 
     const RECT title{Scaled(520), Scaled(195), Scaled(940), Scaled(255)};
     EXPECT_LT(MeanEdgeWidth(picture, title), 0.75) << "sharp ink edges";

@@ -158,12 +158,25 @@ inline void WalkTree(const MsaaElement& element, int depth,
     for (const MsaaElement& child : ChildrenOf(element.object)) WalkTree(child, depth + 1, visit);
 }
 
+// A text in quotes on one line: line breaks written as \n.
+inline std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c != '\r') {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
 // role "name" value "..." states at x,y wxh action "..." description "..."; places in client
 // pixels of `window`.
 inline std::string DescribeElement(const MsaaElement& element, HWND window) {
-    std::string line = RoleName(RoleOf(element)) + " \"" + NameOf(element) + "\"";
+    std::string line = RoleName(RoleOf(element)) + " " + Quoted(NameOf(element));
     if (const std::string value = TextOf(element, &IAccessible::get_accValue); !value.empty()) {
-        line += " value \"" + value + "\"";
+        line += " value " + Quoted(value);
     }
     if (const std::string states = StateNames(StatesOf(element)); !states.empty()) {
         line += " " + states;
@@ -174,11 +187,11 @@ inline std::string DescribeElement(const MsaaElement& element, HWND window) {
             std::to_string(place.bottom - place.top);
     if (const std::string action = TextOf(element, &IAccessible::get_accDefaultAction);
         !action.empty()) {
-        line += " action \"" + action + "\"";
+        line += " action " + Quoted(action);
     }
     if (const std::string description = TextOf(element, &IAccessible::get_accDescription);
         !description.empty()) {
-        line += " description \"" + description + "\"";
+        line += " description " + Quoted(description);
     }
     return line;
 }
