@@ -303,7 +303,8 @@ HRESULT element_object::get_accFocus(VARIANT* out) {
     const int32_t focused = window_->source->focused_element();
     const element_tree tree(*window_->source);
     if (focused == id_) {
-        refer_to(*tree.find(id_), out);
+        out->vt = VT_I4;
+        out->lVal = CHILDID_SELF;
     } else if (const access_element* child = tree.child_towards(id_, focused)) {
         refer_to(*child, out);
     }
