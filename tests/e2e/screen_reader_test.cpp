@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 #include <objbase.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "tests/e2e/installer_process.h"
 #include "tests/e2e/registered_versions.h"
@@ -20,12 +24,64 @@ struct Apartment {
     ~Apartment() { CoUninitialize(); }
 };
 
+// Waits as a reader's thread does: dispatching what comes in, the events it hooked among them.
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeout_ms) {
+    for (DWORD waited = 0; waited < timeout_ms; waited += 50) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        if (condition()) return true;
+        Sleep(50);
+    }
+    return condition();
+}
+
+// What the installer tells screen readers, as a reader hooked to its process hears it: each
+// change with the name of the element it names, looked up as the change arrives.
+class HeardChanges {
+public:
+    explicit HeardChanges(HWND window) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        listener_ = this;
+        hook_ = SetWinEventHook(EVENT_OBJECT_REORDER, EVENT_OBJECT_VALUECHANGE, nullptr, &OnChange,
+                                process, 0, WINEVENT_OUTOFCONTEXT);
+    }
+    ~HeardChanges() {
+        UnhookWinEvent(hook_);
+        listener_ = nullptr;
+    }
+    bool Heard(const std::string& change) const {
+        return std::find(heard_.begin(), heard_.end(), change) != heard_.end();
+    }
+    const std::vector<std::string>& All() const { return heard_; }
+
+private:
+    static void CALLBACK OnChange(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
+                               DWORD, DWORD) {
+        const char* kind = event == EVENT_OBJECT_REORDER       ? "reorder"
+                           : event == EVENT_OBJECT_FOCUS       ? "focus"
+                           : event == EVENT_OBJECT_STATECHANGE ? "state"
+                           : event == EVENT_OBJECT_NAMECHANGE  ? "name"
+                           : event == EVENT_OBJECT_VALUECHANGE ? "value"
+                                                               : nullptr;
+        if (listener_ == nullptr || kind == nullptr || object != OBJID_CLIENT) return;
+        com_ptr<IAccessible> source;
+        VARIANT id;
+        if (AccessibleObjectFromEvent(window, object, child, source.out(), &id) != S_OK) return;
+        listener_->heard_.push_back(std::string(kind) + " " + Quoted(NameOf(ElementOf(source, id))));
+    }
+
+    static inline HeardChanges* listener_ = nullptr;
+    HWINEVENTHOOK hook_ = nullptr;
+    std::vector<std::string> heard_;
+};
+
 bool Has(const MsaaElement& element, LONG state) { return (StatesOf(element) & state) != 0; }
 
 // The element, once the page that holds it is shown; no object when it did not come.
 MsaaElement WaitForElement(HWND window, LONG role, const std::string& name, DWORD timeout_ms) {
     MsaaElement found;
-    WaitUntil(
+    PumpUntil(
         [&] {
             found = FindElement(window, role, name);
             return static_cast<bool>(found.object);
@@ -57,6 +113,7 @@ TEST(ScreenReader, ReadsEveryPageAndInstallsByDefaultActionsAlone) {
     HWND installer = WaitForInstallerWindow(30000);
     ASSERT_NE(installer, nullptr);
 
+    const HeardChanges changes(installer);
     const MsaaElement agree = WaitForElement(installer, ROLE_SYSTEM_PUSHBUTTON, "I AGREE", 15000);
     PrintedTree(installer, "Welcome");
     const struct {
@@ -87,7 +144,7 @@ TEST(ScreenReader, ReadsEveryPageAndInstallsByDefaultActionsAlone) {
         EXPECT_EQ(Has(element, STATE_SYSTEM_CHECKED), box.checked) << box.name;
     }
     EXPECT_EQ(Perform(FindElement(installer, ROLE_SYSTEM_CHECKBUTTON, "CC2017")), S_OK);
-    EXPECT_TRUE(WaitUntil(
+    EXPECT_TRUE(PumpUntil(
         [&] {
             return !Has(FindElement(installer, ROLE_SYSTEM_CHECKBUTTON, "CC2017"),
                         STATE_SYSTEM_CHECKED);
@@ -109,6 +166,15 @@ TEST(ScreenReader, ReadsEveryPageAndInstallsByDefaultActionsAlone) {
     EXPECT_TRUE(HasPlugin(versions.folders[0]));
     EXPECT_FALSE(HasPlugin(versions.folders[1])) << "the unticked CC2017";
     EXPECT_TRUE(HasPlugin(versions.folders[2]));
+
+    // A change is told as it happens, and names an element the reader can read.
+    const char* const told[] = {"reorder \"Velkor Plug-in for After Effects Installer\"",
+                                "state \"CC2017\"", "name \"Mission Success!\""};
+    for (const char* change : told) {
+        EXPECT_TRUE(PumpUntil([&] { return changes.Heard(change); }, 5000)) << change;
+    }
+    std::cout << "--- Heard\n";
+    for (const std::string& change : changes.All()) std::cout << change << "\n";
 
     EXPECT_EQ(Perform(FindElement(installer, ROLE_SYSTEM_PUSHBUTTON, "FINISH")), S_OK);
     EXPECT_EQ(RunToEnd(process, 20000), 0u);
