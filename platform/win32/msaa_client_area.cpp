@@ -133,8 +133,8 @@ public:
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
         return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
-                                     EXCEPINFO*, UINT*) override {
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
         return E_NOTIMPL;
     }
 
@@ -334,8 +334,8 @@ HRESULT element_object::accNavigate(LONG direction, VARIANT start, VARIANT* out)
         if (!from_self) return E_INVALIDARG;
         return answer(start, [&](const element_tree& tree, const access_element& self) {
             if (self.children.empty()) return S_FALSE;
-            const int32_t id = direction == NAVDIR_FIRSTCHILD ? self.children.front()
-                                                              : self.children.back();
+            const int32_t id =
+                direction == NAVDIR_FIRSTCHILD ? self.children.front() : self.children.back();
             const access_element* child = tree.find(id);
             if (child == nullptr) return S_FALSE;
             refer_to(*child, out);
@@ -395,16 +395,16 @@ HRESULT element_object::accDoDefaultAction(VARIANT child) {
 
 HRESULT element_object::Next(ULONG count, VARIANT* items, ULONG* fetched) {
     ULONG given = 0;
-    const HRESULT result = answer(self_id(), [&](const element_tree& tree,
-                                                 const access_element& self) {
-        while (given < count && position_ < self.children.size()) {
-            const access_element* child = tree.find(self.children[position_++]);
-            if (child == nullptr) continue;
-            VariantInit(&items[given]);
-            refer_to(*child, &items[given++]);
-        }
-        return given == count ? S_OK : S_FALSE;
-    });
+    const HRESULT result =
+        answer(self_id(), [&](const element_tree& tree, const access_element& self) {
+            while (given < count && position_ < self.children.size()) {
+                const access_element* child = tree.find(self.children[position_++]);
+                if (child == nullptr) continue;
+                VariantInit(&items[given]);
+                refer_to(*child, &items[given++]);
+            }
+            return given == count ? S_OK : S_FALSE;
+        });
     if (fetched != nullptr) *fetched = given;
     return result;
 }

@@ -6,15 +6,24 @@ namespace pelsdk::platform {
 
 LONG msaa_role(access_role role) {
     switch (role) {
-        case access_role::client: return ROLE_SYSTEM_CLIENT;
-        case access_role::dialog: return ROLE_SYSTEM_DIALOG;
-        case access_role::grouping: return ROLE_SYSTEM_GROUPING;
-        case access_role::static_text: return ROLE_SYSTEM_STATICTEXT;
-        case access_role::link: return ROLE_SYSTEM_LINK;
-        case access_role::push_button: return ROLE_SYSTEM_PUSHBUTTON;
-        case access_role::check_button: return ROLE_SYSTEM_CHECKBUTTON;
-        case access_role::scroll_bar: return ROLE_SYSTEM_SCROLLBAR;
-        case access_role::progress_bar: return ROLE_SYSTEM_PROGRESSBAR;
+        case access_role::client:
+            return ROLE_SYSTEM_CLIENT;
+        case access_role::dialog:
+            return ROLE_SYSTEM_DIALOG;
+        case access_role::grouping:
+            return ROLE_SYSTEM_GROUPING;
+        case access_role::static_text:
+            return ROLE_SYSTEM_STATICTEXT;
+        case access_role::link:
+            return ROLE_SYSTEM_LINK;
+        case access_role::push_button:
+            return ROLE_SYSTEM_PUSHBUTTON;
+        case access_role::check_button:
+            return ROLE_SYSTEM_CHECKBUTTON;
+        case access_role::scroll_bar:
+            return ROLE_SYSTEM_SCROLLBAR;
+        case access_role::progress_bar:
+            return ROLE_SYSTEM_PROGRESSBAR;
     }
     return ROLE_SYSTEM_GROUPING;
 }

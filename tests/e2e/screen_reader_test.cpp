@@ -57,7 +57,7 @@ public:
 
 private:
     static void CALLBACK OnChange(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
-                               DWORD, DWORD) {
+                                  DWORD, DWORD) {
         const char* kind = event == EVENT_OBJECT_REORDER       ? "reorder"
                            : event == EVENT_OBJECT_FOCUS       ? "focus"
                            : event == EVENT_OBJECT_STATECHANGE ? "state"
@@ -68,7 +68,8 @@ private:
         com_ptr<IAccessible> source;
         VARIANT id;
         if (AccessibleObjectFromEvent(window, object, child, source.out(), &id) != S_OK) return;
-        listener_->heard_.push_back(std::string(kind) + " " + Quoted(NameOf(ElementOf(source, id))));
+        listener_->heard_.push_back(std::string(kind) + " " +
+                                    Quoted(NameOf(ElementOf(source, id))));
     }
 
     static inline HeardChanges* listener_ = nullptr;
@@ -153,8 +154,7 @@ TEST(ScreenReader, ReadsEveryPageAndInstallsByDefaultActionsAlone) {
         << "CC2017 unticked";
     EXPECT_EQ(Perform(FindElement(installer, ROLE_SYSTEM_PUSHBUTTON, "INSTALL")), S_OK);
 
-    EXPECT_TRUE(
-        WaitForElement(installer, ROLE_SYSTEM_STATICTEXT, "Mission Success!", 60000).object)
+    EXPECT_TRUE(WaitForElement(installer, ROLE_SYSTEM_STATICTEXT, "Mission Success!", 60000).object)
         << "the finished page's title";
     const std::string finished = PrintedTree(installer, "Finished");
     size_t installed_lines = 0;

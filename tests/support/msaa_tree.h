@@ -97,16 +97,26 @@ inline RECT PlaceOf(const MsaaElement& element, HWND window) {
 
 inline std::string RoleName(LONG role) {
     switch (role) {
-        case ROLE_SYSTEM_CLIENT: return "client";
-        case ROLE_SYSTEM_DIALOG: return "dialog";
-        case ROLE_SYSTEM_GROUPING: return "grouping";
-        case ROLE_SYSTEM_STATICTEXT: return "static text";
-        case ROLE_SYSTEM_LINK: return "link";
-        case ROLE_SYSTEM_PUSHBUTTON: return "push button";
-        case ROLE_SYSTEM_CHECKBUTTON: return "check button";
-        case ROLE_SYSTEM_SCROLLBAR: return "scroll bar";
-        case ROLE_SYSTEM_PROGRESSBAR: return "progress bar";
-        default: return "role " + std::to_string(role);
+        case ROLE_SYSTEM_CLIENT:
+            return "client";
+        case ROLE_SYSTEM_DIALOG:
+            return "dialog";
+        case ROLE_SYSTEM_GROUPING:
+            return "grouping";
+        case ROLE_SYSTEM_STATICTEXT:
+            return "static text";
+        case ROLE_SYSTEM_LINK:
+            return "link";
+        case ROLE_SYSTEM_PUSHBUTTON:
+            return "push button";
+        case ROLE_SYSTEM_CHECKBUTTON:
+            return "check button";
+        case ROLE_SYSTEM_SCROLLBAR:
+            return "scroll bar";
+        case ROLE_SYSTEM_PROGRESSBAR:
+            return "progress bar";
+        default:
+            return "role " + std::to_string(role);
     }
 }
 
@@ -115,10 +125,10 @@ inline std::string StateNames(LONG states) {
     static constexpr struct {
         LONG flag;
         const char* name;
-    } kNames[] = {{STATE_SYSTEM_FOCUSABLE, "focusable"}, {STATE_SYSTEM_FOCUSED, "focused"},
+    } kNames[] = {{STATE_SYSTEM_FOCUSABLE, "focusable"},     {STATE_SYSTEM_FOCUSED, "focused"},
                   {STATE_SYSTEM_UNAVAILABLE, "unavailable"}, {STATE_SYSTEM_CHECKED, "checked"},
-                  {STATE_SYSTEM_PRESSED, "pressed"}, {STATE_SYSTEM_READONLY, "read-only"},
-                  {STATE_SYSTEM_INVISIBLE, "invisible"}, {STATE_SYSTEM_LINKED, "linked"}};
+                  {STATE_SYSTEM_PRESSED, "pressed"},         {STATE_SYSTEM_READONLY, "read-only"},
+                  {STATE_SYSTEM_INVISIBLE, "invisible"},     {STATE_SYSTEM_LINKED, "linked"}};
     std::string out;
     const auto add = [&](const char* name) {
         if (!out.empty()) out += ',';

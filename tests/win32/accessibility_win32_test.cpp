@@ -41,6 +41,7 @@ public:
         return true;
     }
 
+    // clang-format off
     std::vector<access_element> tree = {
         {0, access_role::client, "Toolkit test", "", "", "", 0, {0, 0, 320, 200},
          {kLabel, kCheck, kProgress, kBack, kNext}},
@@ -57,6 +58,7 @@ public:
         {kNext, access_role::push_button, "NEXT", "", "", "Press",
          state::focusable | state::focused, {100, 150, 80, 30}, {}},
     };
+    // clang-format on
     std::vector<std::pair<int32_t, DWORD>> performed;
 };
 
@@ -113,7 +115,9 @@ TEST(ScreenReader, ReadsNavigatesAndActsOnTheClientAreaAndLetsGoOfAClosedWindow)
         const char* name;
     } hits[] = {{140, 165, "NEXT"}, {110, 15, "license"}, {20, 15, "Read the license first."},
                 {300, 50, "Toolkit test"}, {-5, 50, ""}};
-    for (const auto& hit : hits) EXPECT_EQ(name_at(hit.x, hit.y), hit.name) << hit.x << "," << hit.y;
+    for (const auto& hit : hits) {
+        EXPECT_EQ(name_at(hit.x, hit.y), hit.name) << hit.x << "," << hit.y;
+    }
 
     com_ptr<IDispatch> button, label_object;
     EXPECT_EQ(client->get_accChild(ChildId(kNext), button.out()), S_FALSE) << "a child id";
@@ -158,7 +162,8 @@ TEST(ScreenReader, ReadsNavigatesAndActsOnTheClientAreaAndLetsGoOfAClosedWindow)
     EXPECT_EQ(client->accDoDefaultAction(ChildId(kNext)), S_OK);
     EXPECT_TRUE(tree.performed.empty());
     PumpMessages();
-    EXPECT_EQ(tree.performed, (std::vector<std::pair<int32_t, DWORD>>{{kNext, GetCurrentThreadId()}}));
+    EXPECT_EQ(tree.performed,
+              (std::vector<std::pair<int32_t, DWORD>>{{kNext, GetCurrentThreadId()}}));
     EXPECT_EQ(client->accDoDefaultAction(ChildId(kBack)), DISP_E_MEMBERNOTFOUND) << "unavailable";
     EXPECT_EQ(client->accDoDefaultAction(ChildId(kProgress)), DISP_E_MEMBERNOTFOUND) << "no action";
     EnableWindow(hwnd, FALSE);
