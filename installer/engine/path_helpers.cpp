@@ -1,6 +1,7 @@
 #include "installer/engine/path_helpers.h"
 
 #include <algorithm>
+#include <cwctype>
 #include <vector>
 
 #include "platform/text_encoding.h"
@@ -60,6 +61,14 @@ bool CreateDirectories(pelsdk::platform::file_system& files, const std::wstring&
         }
     }
     return true;
+}
+
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+    const std::wstring left = WithoutTrailingBackslash(a), right = WithoutTrailingBackslash(b);
+    return left.size() == right.size() &&
+           std::equal(left.begin(), left.end(), right.begin(), [](wchar_t x, wchar_t y) {
+               return std::towupper(x) == std::towupper(y);
+           });
 }
 
 std::wstring WithBackslashes(std::wstring path) {

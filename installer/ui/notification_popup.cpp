@@ -71,11 +71,13 @@ void NotificationPopup::PlaceButtons(int32_t margin, int32_t top) {
                                                [this](const event_info& info) { OnClick(info); });
     };
     buttonRow.add_flexible_space();
-    addButton(yesButton, "YES");
+    addButton(yesButton, statesOnly ? "OK" : "YES");
     yesButton.UseAccentLook();
-    buttonRow.add_fixed_space(kButtonGap);
-    addButton(noButton, "NO");
-    noButton.UsePlainLook();
+    if (!statesOnly) {
+        buttonRow.add_fixed_space(kButtonGap);
+        addButton(noButton, "NO");
+        noButton.UsePlainLook();
+    }
     buttonRow.add_flexible_space();
     buttonRow.layout();
     set_focus(&yesButton, 0);
