@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "installer/engine/install_error_message.h"
-#include "installer/engine/install_status.h"
 #include "installer/engine/product.h"
 
 namespace {

@@ -10,10 +10,11 @@ using pelsdk::platform::services;
 
 namespace {
 
+// A blank line, then one line per target (only the failed ones when asked); "" without any.
 std::string TargetLines(const std::vector<RemovalTarget>& targets, bool failedOnly) {
     std::string lines;
     for (const RemovalTarget& target : targets) {
-        if (!failedOnly || target.error != 0) lines += "\n" + target.name;
+        if (!failedOnly || target.error != 0) lines += (lines.empty() ? "\n\n" : "\n") + target.name;
     }
     return lines;
 }
@@ -34,7 +35,7 @@ int RunElevatedTwin(const DeploymentRequest& request, services& os, InstallLog& 
 
 bool UserRetries(services& os, const std::vector<RemovalTarget>& targets) {
     return AskUser(os, nullptr, "Failed to remove",
-                   VELKOR_NAME " could not be removed from:\n" + TargetLines(targets, true) +
+                   VELKOR_NAME " could not be removed from:" + TargetLines(targets, true) +
                        "\n\nMake sure that After Effects is closed.\n\nDo you want to retry?",
                    PopupSpacing::kError);
 }
@@ -59,7 +60,7 @@ int RemoveWithPopups(const DeploymentRequest& request, services& os, InstallLog&
         return kExitBadCommandLine;
     }
     if (!AskUser(os, nullptr, "Remove " VELKOR_NAME,
-                 "Remove " VELKOR_NAME " from After Effects?\n" + TargetLines(plan.targets, false),
+                 "Remove " VELKOR_NAME " from After Effects?" + TargetLines(plan.targets, false),
                  PopupSpacing::kNotice)) {
         log.Write("The user kept the plug-in");
         return kExitDeclined;
