@@ -12,8 +12,10 @@ namespace pelsdk::platform {
 void win32_console::print_line(const std::string& text) {
     if (target_ == target::unknown) {
         output_ = GetStdHandle(STD_OUTPUT_HANDLE);
+        DWORD mode = 0;
         if (output_ != nullptr && output_ != INVALID_HANDLE_VALUE) {
-            target_ = target::redirected;
+            // An inherited console handle is still a console.
+            target_ = GetConsoleMode(output_, &mode) ? target::attached : target::redirected;
         } else if (AttachConsole(ATTACH_PARENT_PROCESS)) {
             output_ = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, 0, nullptr);
