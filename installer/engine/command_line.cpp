@@ -23,11 +23,6 @@ constexpr KnownSwitch kSwitches[] = {
     {L"FOLDER", Switch::kFolder, true, true}, {L"LOG", Switch::kLog, true, true},
 };
 
-std::wstring Upper(std::wstring text) {
-    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towupper(c));
-    return text;
-}
-
 // One argument: the switch it names (null for anything else) and the value after "=".
 struct Argument {
     std::wstring text;
@@ -39,10 +34,10 @@ Argument Classify(const std::wstring& text) {
     Argument argument{text, nullptr, std::nullopt};
     if (text.empty() || text[0] != L'/') return argument;
     const size_t equals = text.find(L'=');
-    const std::wstring name = Upper(text.substr(1, equals == std::wstring::npos ? equals : equals - 1));
+    const std::wstring name = text.substr(1, equals == std::wstring::npos ? equals : equals - 1);
     if (equals != std::wstring::npos) argument.value = text.substr(equals + 1);
     for (const KnownSwitch& known : kSwitches) {
-        if (known.name == name) argument.known = &known;
+        if (EqualIgnoringCase(std::wstring(known.name), name)) argument.known = &known;
     }
     return argument;
 }
@@ -63,7 +58,7 @@ std::string TakeVersions(const std::wstring& list, std::vector<std::string>& ver
         const std::wstring name = Trimmed(list.substr(start, comma - start));
         if (name.empty()) return "/VERSIONS holds an empty name: " + WideToUtf8(list);
         const bool repeated = std::any_of(versions.begin(), versions.end(), [&](const auto& taken) {
-            return Upper(Utf8ToWide(taken)) == Upper(name);
+            return EqualIgnoringCase(Utf8ToWide(taken), name);
         });
         if (!repeated) versions.push_back(WideToUtf8(name));
         if (comma == list.size()) return "";

@@ -1,17 +1,13 @@
 #include "installer/engine/deployment_selection.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "installer/engine/path_helpers.h"
 
 namespace {
 
 bool SameName(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) ==
-               std::toupper(static_cast<unsigned char>(y));
-    });
+    return EqualIgnoringCase(Utf8ToWide(a), Utf8ToWide(b));
 }
 
 bool IsCustom(const VersionEntry& row) { return row.index == kCustomVersionIndex; }

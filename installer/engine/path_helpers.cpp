@@ -63,12 +63,13 @@ bool CreateDirectories(pelsdk::platform::file_system& files, const std::wstring&
     return true;
 }
 
+bool EqualIgnoringCase(const std::wstring& a, const std::wstring& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](wchar_t x, wchar_t y) { return std::towupper(x) == std::towupper(y); });
+}
+
 bool SamePath(const std::wstring& a, const std::wstring& b) {
-    const std::wstring left = WithoutTrailingBackslash(a), right = WithoutTrailingBackslash(b);
-    return left.size() == right.size() &&
-           std::equal(left.begin(), left.end(), right.begin(), [](wchar_t x, wchar_t y) {
-               return std::towupper(x) == std::towupper(y);
-           });
+    return EqualIgnoringCase(WithoutTrailingBackslash(a), WithoutTrailingBackslash(b));
 }
 
 std::wstring WithBackslashes(std::wstring path) {
