@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "installer/engine/command_line.h"
+#include "installer/engine/windows_arguments.h"
 
 namespace {
 
