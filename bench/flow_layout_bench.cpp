@@ -5,7 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "tests/support/scripted_windows.h"
+#include "tests/support/test_imaging.h"
+#include "ui/core/window.h"
 #include "ui/widgets/flow_panel.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "installer/ui/installer_ui.h"
-#include "tests/support/scripted_windows.h"
+#include "tests/support/test_imaging.h"
 
 namespace {
 

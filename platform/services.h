@@ -4,9 +4,11 @@
 #include <memory>
 
 #include "platform/clipboard.h"
+#include "platform/console.h"
 #include "platform/file_system.h"
 #include "platform/folder_dialog.h"
 #include "platform/image_decoder.h"
+#include "platform/instance_lock.h"
 #include "platform/module_resources.h"
 #include "platform/native_menu.h"
 #include "platform/registry.h"
@@ -26,6 +28,8 @@ struct services {
     file_system& files;
     system_info& info;
     shell& launcher;
+    instance_lock& locks;
+    console& terminal;
     // What windows are made of and the native services they offer.
     std::function<std::unique_ptr<window_host>()> make_window_host;
     graphics_system& graphics;

@@ -1,6 +1,7 @@
 #include "installer/engine/path_helpers.h"
 
 #include <algorithm>
+#include <cwctype>
 #include <vector>
 
 #include "platform/text_encoding.h"
@@ -60,6 +61,15 @@ bool CreateDirectories(pelsdk::platform::file_system& files, const std::wstring&
         }
     }
     return true;
+}
+
+bool EqualIgnoringCase(const std::wstring& a, const std::wstring& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](wchar_t x, wchar_t y) { return std::towupper(x) == std::towupper(y); });
+}
+
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+    return EqualIgnoringCase(WithoutTrailingBackslash(a), WithoutTrailingBackslash(b));
 }
 
 std::wstring WithBackslashes(std::wstring path) {

@@ -12,6 +12,10 @@ std::wstring ParentPath(const std::wstring& path);
 std::wstring LastPathComponent(const std::wstring& path);
 // Creates the folder and every missing parent; true when the folder exists at the end.
 bool CreateDirectories(pelsdk::platform::file_system& files, const std::wstring& path);
+// The same text with letters in any case, as Windows compares names.
+bool EqualIgnoringCase(const std::wstring& a, const std::wstring& b);
+// The same file or folder for Windows: letters in any case, one trailing backslash or none.
+bool SamePath(const std::wstring& a, const std::wstring& b);
 // Replaces every "/" by "\".
 std::wstring WithBackslashes(std::wstring path);
 

@@ -77,6 +77,7 @@ void ThreadWorkData::TakeVersion(const std::wstring& subkey, const std::wstring&
 void ThreadWorkData::PrepareRun(size_t pluginCount, size_t scriptCount) {
     done.store(false, std::memory_order_relaxed);
     pluginStatus.resize(pluginCount, 0);
+    pluginError.resize(pluginCount, 0);
     scriptStatus.resize(scriptCount, 0);
 }
 

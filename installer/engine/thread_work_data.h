@@ -32,6 +32,9 @@ struct ThreadWorkData {
     std::atomic<bool> done{false};
     std::vector<int32_t> pluginStatus;
     std::vector<int32_t> scriptStatus;
+    // The Windows error behind each failed plug-in status, for the log; the worker writes it
+    // before the status, and it is read only once the worker has been joined.
+    std::vector<uint32_t> pluginError;
     std::vector<std::string> versionNames;
 
 private:

@@ -15,6 +15,14 @@ struct VersionEntry {
     int32_t status;             // last InstallStatus seen for this row
 };
 
+bool IsInstalled(const VersionEntry& row);
+// One entry per row, in list order: the folder of a selected row not yet installed, else empty.
+std::vector<std::wstring> FoldersToWrite(const std::vector<VersionEntry>& rows);
+// True when every selected row is installed (also when none is selected).
+bool AllSelectedInstalled(const std::vector<VersionEntry>& rows);
+// The plug-in folders of the installed rows, in list order.
+std::vector<std::wstring> InstalledFolders(const std::vector<VersionEntry>& rows);
+
 // Detects the installed versions and lists them: known versions oldest first, unlisted
 // versions in registry order, the custom folder last.
 std::vector<VersionEntry> BuildVersionList(ThreadWorkData& data);

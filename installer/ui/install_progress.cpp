@@ -4,16 +4,11 @@
 #include <cstdio>
 
 #include "installer/engine/install_error_message.h"
-#include "installer/engine/install_status.h"
 #include "installer/engine/product.h"
 
 namespace {
 
 constexpr const char* kProductLine = VELKOR_PRODUCT;
-
-bool IsInstalled(const VersionEntry& row) {
-    return row.status == StatusCode(InstallStatus::kInstalled);
-}
 
 // One decimal, rounded: 0.830078 gives 0.8, 1.660156 gives 1.7. snprintf rather than a string
 // stream, which would link iostreams and locales into the program for two figures.
@@ -49,22 +44,6 @@ float RemainingMegabytes(const std::vector<VersionEntry>& rows) {
         if (IsWrittenRow(row) && !IsInstalled(row)) remaining += kPayloadMegabytes;
     }
     return remaining;
-}
-
-std::vector<std::wstring> FoldersToWrite(const std::vector<VersionEntry>& rows) {
-    std::vector<std::wstring> folders;
-    folders.reserve(rows.size());
-    for (const VersionEntry& row : rows) {
-        folders.push_back(row.selected && !IsInstalled(row) ? row.pluginFolder : std::wstring());
-    }
-    return folders;
-}
-
-bool AllSelectedInstalled(const std::vector<VersionEntry>& rows) {
-    for (const VersionEntry& row : rows) {
-        if (row.selected && !IsInstalled(row)) return false;
-    }
-    return true;
 }
 
 float ProgressFraction(const std::vector<VersionEntry>& rows, uint32_t selectedCount,

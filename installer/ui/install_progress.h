@@ -19,10 +19,6 @@ uint32_t CountSelected(const std::vector<VersionEntry>& rows);
 float TotalMegabytes(const std::vector<VersionEntry>& rows);
 // The megabytes of the written rows not yet installed.
 float RemainingMegabytes(const std::vector<VersionEntry>& rows);
-// One entry per row, in list order: the folder of a written row not yet installed, else empty.
-std::vector<std::wstring> FoldersToWrite(const std::vector<VersionEntry>& rows);
-// True when every selected row is installed (also when none is selected).
-bool AllSelectedInstalled(const std::vector<VersionEntry>& rows);
 
 // The share of selected rows installed, 0..1; 1 once the run is finished.
 float ProgressFraction(const std::vector<VersionEntry>& rows, uint32_t selectedCount,

@@ -1,19 +1,19 @@
 // The install run: the worker started, polled every 200 ms, its progress and outcome shown.
 #include <functional>
 
+#include "installer/engine/apps_entry.h"
 #include "installer/engine/install_status.h"
 #include "installer/engine/install_worker.h"
 #include "installer/engine/product.h"
 #include "installer/ui/install_progress.h"
 #include "installer/ui/installer_ui.h"
-#include "installer/ui/notification_popup.h"
+#include "installer/ui/installer_popups.h"
 #include "installer/ui/page_layout.h"
 
 namespace {
 
 constexpr uint32_t kInstallTimerId = 1;
 constexpr uint32_t kInstallTimerMs = 200;
-constexpr int32_t kRetryChosen = 1;
 
 struct Failure {
     int32_t versionIndex = -1;
@@ -44,14 +44,10 @@ void FinishRun(InstallerUI& ui, const std::string& outcome) {
 }
 
 bool UserWantsRetry(InstallerUI& ui, const Failure& failure) {
-    NotificationPopup popup(ui.platform());
-    pelsdk::ui::widget_style& look = popup.root.style;
-    look.set_alias("message_popup_window_margins", "notifications_error_window_margins");
-    look.set_alias("message_popup_component_margins", "notifications_error_component_margins");
-    popup.Build(
-        &ui, "Failed to install",
-        InstallFailureMessage(ui.workData.versionNames[failure.versionIndex], failure.code));
-    return popup.run() == kRetryChosen;
+    return AskUser(
+        ui.platform(), &ui, "Failed to install",
+        InstallFailureMessage(ui.workData.versionNames[failure.versionIndex], failure.code),
+        PopupSpacing::kError);
 }
 
 void ShowOutcome(InstalledCheckbox& line, const std::string& versionName, bool installed) {
@@ -117,6 +113,9 @@ void InstallerUI::OnInstallTimer() {
         pelsdk::ui::event_hub::instance().unregister(timerConnection);
         workerThread.join();
         if (failure.versionIndex < 0) {
+            // The wizard keeps no log and shows nothing more: an entry that cannot be written
+            // leaves the plug-in installed, only without its line in Apps & features.
+            RecordInstall(platform(), InstalledFolders(versionEntries));
             FinishRun(*this, VELKOR_PLUGIN " successfully installed.");
         } else {
             UpdateInstallProgress();

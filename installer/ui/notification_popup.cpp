@@ -68,11 +68,13 @@ void NotificationPopup::PlaceButtons(int32_t margin, int32_t top) {
         listen(button, event_type::clicked, &NotificationPopup::OnClick);
     };
     buttonRow.add_flexible_space();
-    addButton(yesButton, "YES");
+    addButton(yesButton, statesOnly ? "OK" : "YES");
     yesButton.UseAccentLook();
-    buttonRow.add_fixed_space(kButtonGap);
-    addButton(noButton, "NO");
-    noButton.UsePlainLook();
+    if (!statesOnly) {
+        buttonRow.add_fixed_space(kButtonGap);
+        addButton(noButton, "NO");
+        noButton.UsePlainLook();
+    }
     buttonRow.add_flexible_space();
     buttonRow.layout();
     set_focus(&yesButton, 0);

@@ -10,7 +10,8 @@
 #include "ui/widgets/text_label.h"
 
 // The installer's message box: a modal window 400 dips wide with a picture, a message and the
-// buttons YES (result 1, also Enter) and NO (result 0, also Escape and the system close). The
+// buttons YES (result 1, also Enter) and NO (result 0, also Escape and the system close), or OK
+// alone. The
 // caller may alias the margin keys on the root widget's theme before building it; it builds and
 // runs a popup once.
 class NotificationPopup : public pelsdk::ui::window {
@@ -24,6 +25,9 @@ public:
     // A dialog named by its title, whose message a screen reader reads as it opens.
     pelsdk::ui::access_description describe_client() const override;
 
+    // Set before Build for a popup that states a result rather than asks: one button, "OK",
+    // which answers as YES does.
+    bool statesOnly = false;
     RoundedButton yesButton;
     RoundedButton noButton;
     pelsdk::ui::text_label messageLabel;

@@ -6,7 +6,7 @@
 #include "installer/engine/product.h"
 #include "installer/ui/install_progress.h"
 #include "installer/ui/installer_ui.h"
-#include "installer/ui/notification_popup.h"
+#include "installer/ui/installer_popups.h"
 #include "installer/ui/page_layout.h"
 #include "ui/core/clipboard_text.h"
 #include "ui/core/folder_picker.h"
@@ -55,13 +55,11 @@ VersionEntry* CustomRow(std::vector<VersionEntry>& rows) {
 
 // The confirmation's result: 1 when the user confirmed, 0 otherwise.
 int32_t AskToExit(InstallerUI& installer) {
-    NotificationPopup popup(installer.platform());
-    pelsdk::ui::widget_style& look = popup.root.style;
-    look.set_alias("message_popup_window_margins", "notifications_window_margins");
-    look.set_alias("message_popup_component_margins", "notifications_component_margins");
-    popup.Build(&installer, "Exit Installer",
-                "Are you sure you want to cancel " VELKOR_PRODUCT " installation?");
-    return popup.run();
+    return AskUser(installer.platform(), &installer, "Exit Installer",
+                   "Are you sure you want to cancel " VELKOR_PRODUCT " installation?",
+                   PopupSpacing::kNotice)
+               ? 1
+               : 0;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/headless/memory_registry.h"
 
+#include "platform/file_system.h"
 #include "platform/headless/utf16_units.h"
 
 namespace pelsdk::platform {
@@ -25,7 +26,7 @@ void memory_registry::add_key(const std::wstring& path, view in) {
 void memory_registry::set_value(const std::wstring& path, const std::wstring& name,
                                 const std::wstring& data, value_type type, view in) {
     add_key(path, in);
-    keys_of(in)[path].values[name] = stored_value{type, data};
+    keys_of(in)[path].values[name] = stored_value{type, data, 0, {}};
 }
 
 void memory_registry::fail_enumeration(const std::wstring& path, uint32_t index, view in) {
@@ -88,7 +89,9 @@ std::optional<std::wstring> memory_registry::string_value(key parent, const std:
     if (stored == keys.end()) return std::nullopt;
     const auto value = stored->second.values.find(name);
     if (value == stored->second.values.end()) return std::nullopt;
-    if (value->second.type == value_type::dword) return std::nullopt;
+    if (value->second.type == value_type::dword || value->second.type == value_type::multi_string) {
+        return std::nullopt;
+    }
     const std::wstring data = value->second.type == value_type::expandable_string
                                   ? expand(value->second.data)
                                   : value->second.data;
@@ -98,6 +101,66 @@ std::optional<std::wstring> memory_registry::string_value(key parent, const std:
 }
 
 void memory_registry::close(key open_key) { open_keys_.erase(open_key); }
+
+uint32_t memory_registry::write_values(const std::wstring& path,
+                                       const std::vector<registry_value>& values) {
+    if (refuse_writes) return kErrorAccessDenied;
+    add_key(path);
+    for (const registry_value& value : values) {
+        stored_value& stored = keys_of(view::native_64)[path].values[value.name];
+        stored = {};
+        if (const auto* text = std::get_if<std::wstring>(&value.data)) {
+            stored.type = value_type::string;
+            stored.data = *text;
+        } else if (const auto* number = std::get_if<uint32_t>(&value.data)) {
+            stored.type = value_type::dword;
+            stored.number = *number;
+        } else {
+            stored.type = value_type::multi_string;
+            stored.list = std::get<std::vector<std::wstring>>(value.data);
+        }
+    }
+    return 0;
+}
+
+std::optional<std::vector<std::wstring>> memory_registry::text_list(const std::wstring& path,
+                                                                    const std::wstring& name) {
+    const auto value = value_of(path, name);
+    if (!value) return std::nullopt;
+    const auto* list = std::get_if<std::vector<std::wstring>>(&value->data);
+    if (list == nullptr) return std::nullopt;
+    return *list;
+}
+
+uint32_t memory_registry::delete_key(const std::wstring& path) {
+    if (refuse_writes) return kErrorAccessDenied;
+    tree& keys = keys_of(view::native_64);
+    const auto found = keys.find(path);
+    if (found == keys.end()) return kErrorFileNotFound;
+    // RegDeleteKeyExW leaves a key with subkeys in place.
+    const std::wstring below = path + L'\\';
+    const auto subkey = keys.lower_bound(below);
+    if (subkey != keys.end() && subkey->first.starts_with(below)) return kErrorAccessDenied;
+    keys.erase(found);
+    return 0;
+}
+
+std::optional<registry_value> memory_registry::value_of(const std::wstring& path,
+                                                        const std::wstring& name, view in) const {
+    const tree& keys = views_[static_cast<int>(in)];
+    const auto stored = keys.find(path);
+    if (stored == keys.end()) return std::nullopt;
+    const auto value = stored->second.values.find(name);
+    if (value == stored->second.values.end()) return std::nullopt;
+    switch (value->second.type) {
+        case value_type::dword:
+            return registry_value{name, value->second.number};
+        case value_type::multi_string:
+            return registry_value{name, value->second.list};
+        default:
+            return registry_value{name, value->second.data};
+    }
+}
 
 // Unknown variables stay as written, as ExpandEnvironmentStringsW leaves them.
 std::wstring memory_registry::expand(const std::wstring& text) const {

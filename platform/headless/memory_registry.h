@@ -16,7 +16,7 @@ namespace pelsdk::platform {
 class memory_registry final : public registry {
 public:
     enum class view { native_64, wow_32 };
-    enum class value_type { string, expandable_string, dword };
+    enum class value_type { string, expandable_string, dword, multi_string };
 
     // Creates the key and every missing key above it.
     void add_key(const std::wstring& path, view in = view::native_64);
@@ -30,6 +30,15 @@ public:
         environment_[name] = value;
     }
 
+    // A value as a program would read it back; nothing when the key or value is missing.
+    std::optional<registry_value> value_of(const std::wstring& path, const std::wstring& name,
+                                           view in = view::native_64) const;
+    bool has_key(const std::wstring& path, view in = view::native_64) const {
+        return views_[static_cast<int>(in)].count(path) != 0;
+    }
+    // Writes fail with access denied, as for a program without administrator rights.
+    bool refuse_writes = false;
+
     // Every access mask passed to open_local_machine, in call order.
     const std::vector<uint32_t>& opened_with() const { return opened_with_; }
     size_t open_key_count() const { return open_keys_.size(); }
@@ -40,11 +49,18 @@ public:
     std::optional<std::wstring> string_value(key parent, const std::wstring& subkey,
                                              const std::wstring& name) override;
     void close(key open_key) override;
+    uint32_t write_values(const std::wstring& path,
+                          const std::vector<registry_value>& values) override;
+    std::optional<std::vector<std::wstring>> text_list(const std::wstring& path,
+                                                       const std::wstring& name) override;
+    uint32_t delete_key(const std::wstring& path) override;
 
 private:
     struct stored_value {
         value_type type;
-        std::wstring data;
+        std::wstring data;  // the text of a string value
+        uint32_t number = 0;
+        std::vector<std::wstring> list;
     };
     struct stored_key {
         std::map<std::wstring, stored_value> values;

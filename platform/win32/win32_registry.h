@@ -12,6 +12,11 @@ public:
     std::optional<std::wstring> string_value(key parent, const std::wstring& subkey,
                                              const std::wstring& name) override;
     void close(key open_key) override;
+    uint32_t write_values(const std::wstring& path,
+                          const std::vector<registry_value>& values) override;
+    std::optional<std::vector<std::wstring>> text_list(const std::wstring& path,
+                                                       const std::wstring& name) override;
+    uint32_t delete_key(const std::wstring& path) override;
 };
 
 }  // namespace pelsdk::platform

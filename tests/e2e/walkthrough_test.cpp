@@ -4,9 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
+#include "tests/e2e/installed_plugin.h"
 #include "tests/e2e/installer_process.h"
 #include "tests/e2e/registered_versions.h"
 #include "tests/e2e/screen.h"
@@ -29,25 +28,6 @@ constexpr uint32_t kEnabledAccent = 0x068DDD, kEnabledPlain = 0x242424, kDisable
 constexpr POINT kLicenseMargin{1003, 312};
 // The column of the pages other than License: right of the banner, between the bands.
 constexpr RECT kPageColumn{520, 64, 954, 560};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// The plug-in as the installer carries it.
-std::string EmbeddedPlugin() {
-    HMODULE exe = LoadLibraryExW(InstallerPath().c_str(), nullptr,
-                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    const std::string bytes = ResourceOf(exe, RT_RCDATA, MAKEINTRESOURCEW(400));
-    if (exe) FreeLibrary(exe);
-    return bytes;
-}
-
-bool Installed(const fs::path& folder) {
-    static const std::string plugin = EmbeddedPlugin();
-    return plugin.size() == 870400 && ReadFile(folder / L"Quintrel" / L"Velkor.aex") == plugin;
-}
 
 void Press(HWND window, POINT at) {
     ClickAt(window, at.x, at.y);

@@ -7,7 +7,8 @@
 #include <memory>
 
 #include "tests/fuzz/fuzz_check.h"
-#include "tests/support/scripted_windows.h"
+#include "tests/support/test_imaging.h"
+#include "ui/core/window.h"
 #include "ui/theme/theme_lookup.h"
 #include "ui/widgets/check_box.h"
 #include "ui/widgets/generic_button.h"

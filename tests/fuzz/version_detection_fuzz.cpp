@@ -7,13 +7,10 @@
 
 #include "installer/engine/thread_work_data.h"
 #include "installer/engine/version_list.h"
-#include "platform/headless/fixed_system_info.h"
-#include "platform/headless/memory_module_resources.h"
 #include "platform/headless/memory_registry.h"
-#include "platform/headless/recording_shell.h"
-#include "platform/headless/rooted_file_system.h"
 #include "platform/text_encoding.h"
 #include "tests/fuzz/fuzz_check.h"
+#include "tests/support/test_imaging.h"
 
 namespace {
 
@@ -87,17 +84,15 @@ bool clean_name(const std::string& name) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static pelsdk::platform::memory_module_resources resources;
-    static pelsdk::platform::rooted_file_system files(std::filesystem::temp_directory_path() /
-                                                      "velkor-fuzz-detection");
-    static pelsdk::platform::recording_shell launcher;
-    pelsdk::platform::fixed_system_info info;
-    memory_registry keys;
+    static pelsdk::platform::headless_machine machine(
+        std::filesystem::temp_directory_path() / "velkor-fuzz-detection", TestImaging());
+    memory_registry& keys = machine.keys;
+    keys = memory_registry{};
     FuzzedDataProvider input(data, size);
-    info.wow64 = input.ConsumeBool();
+    machine.info.wow64 = input.ConsumeBool();
     fill(keys, input);
 
-    pelsdk::platform::services os{keys, resources, files, info, launcher};
+    pelsdk::platform::services& os = machine.services_of();
     ThreadWorkData detected(os);
     const std::vector<VersionEntry> entries = BuildVersionList(detected);
 

@@ -6,8 +6,8 @@
 #include <iterator>
 #include <vector>
 
-#include "tests/support/scripted_windows.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_imaging.h"
 
 // A simulated machine whose drives live in a fresh folder, with helpers to arrange and inspect
 // its files by their Windows paths; its windows are scripted and draw into its recording backend.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/support/headless_scene.h"
+#include "ui/core/window.h"
 
 // One scripted window of 400 x 300 dips for widget tests: widgets are added at their places, the
 // pointer and buttons are driven as the window procedure would, and painting is recorded.

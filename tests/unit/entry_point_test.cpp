@@ -3,7 +3,7 @@
 #include "installer/ui/entry_point.h"
 #include "installer/ui/installer_ui.h"
 #include "tests/support/headless_scene.h"
-#include "tests/support/scripted_windows.h"
+#include "tests/support/test_imaging.h"
 
 namespace {
 
@@ -56,6 +56,8 @@ TEST_F(EntryPoint, RunsOnlyWithCaseSensitiveUacElseRelaunchesElevated) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.commandLine));
+        // Each start is a process of its own: the installer name of the last one is free.
+        machine.locks.held.clear();
         machine.launcher.elevated_launches.clear();
         machine.launcher.launch_succeeds = c.launchSucceeds;
         const size_t opensBefore = machine.keys.opened_with().size();

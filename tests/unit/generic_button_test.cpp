@@ -1,11 +1,10 @@
+#include "tests/support/test_pictures.h"
+#include "tests/support/widget_scene.h"
 #include "ui/widgets/generic_button.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
-
-#include "tests/support/test_pictures.h"
-#include "tests/support/widget_scene.h"
 
 namespace {
 

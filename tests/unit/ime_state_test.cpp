@@ -1,11 +1,10 @@
+#include "platform/headless/scripted_input_method.h"
 #include "ui/core/ime_state.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>
-
-#include "platform/headless/scripted_input_method.h"
 
 namespace {
 

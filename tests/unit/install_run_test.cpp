@@ -5,12 +5,13 @@
 #include <deque>
 #include <thread>
 
+#include "installer/engine/apps_entry.h"
 #include "installer/engine/install_worker.h"
 #include "installer/ui/install_progress.h"
 #include "installer/ui/installer_ui.h"
 #include "installer/ui/notification_popup.h"
 #include "tests/support/headless_scene.h"
-#include "tests/support/scripted_windows.h"
+#include "tests/support/test_imaging.h"
 #include "ui/widgets/markup_parser.h"
 
 namespace {
@@ -188,26 +189,27 @@ TEST(InstallRun, WholeRunsEndWithTheirOutcome) {
         std::vector<std::string> lines;  // one per selected row; empty: hidden
         std::string progress;
         std::vector<int> writes;  // per version
+        size_t recorded;          // folders in the Apps & features entry; 0: no entry
     };
     // clang-format off
     const Case cases[] = {
         {"all written", two, {}, {}, false, {}, false, "", won, success, {ok15, ok18},
-         Progress("100", "1.7", "1.7"), {1, 1}},
+         Progress("100", "1.7", "1.7"), {1, 1}, 2},
         {"retry rewrites only the failed version", two, {}, {1}, false, {kEnter}, true,
          Progress("50", "0.8", "1.7"), won, success, {ok15, ok18}, Progress("100", "1.7", "1.7"),
-         {1, 2}},
+         {1, 2}, 2},
         {"retry declined", two, {}, {1}, false, {kEscape}, false, Progress("50", "0.8", "1.7"),
-         plain, partial, {ok15, failed18}, Progress("100", "0.8", "1.7"), {1, 1}},
+         plain, partial, {ok15, failed18}, Progress("100", "0.8", "1.7"), {1, 1}, 0},
         {"retry fails again, then declined", two, {}, {1}, false, {kEnter, kEscape}, false,
          Progress("50", "0.8", "1.7"), plain, partial, {ok15, failed18},
-         Progress("100", "0.8", "1.7"), {1, 2}},
+         Progress("100", "0.8", "1.7"), {1, 2}, 0},
         {"two failures around an unselected version: the last is named", three, {1}, {0, 2},
          false, {kEscape}, false, Progress("0", "0.0", "1.7"), plain, partial,
-         {failed15, failed18}, Progress("100", "0.0", "1.7"), {1, 0, 1}},
+         {failed15, failed18}, Progress("100", "0.0", "1.7"), {1, 0, 1}, 0},
         {"custom ticked without a folder: no failure, yet not every row", {kCC2017}, {}, {}, true,
-         {}, false, "", plain, success, {ok17, ""}, Progress("100", "0.8", "0.8"), {1}},
+         {}, false, "", plain, success, {ok17, ""}, Progress("100", "0.8", "0.8"), {1}, 1},
         {"nothing selected", {}, {}, {}, false, {}, false, "", won, success, {},
-         Progress("100", "0.0", "0.0"), {}},
+         Progress("100", "0.0", "0.0"), {}, 0},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -264,9 +266,14 @@ TEST(InstallRun, WholeRunsEndWithTheirOutcome) {
                 pelsdk::ui::event_hub::instance().has_handler(&ui.root, event_type::timer));
             InstallTimer(ui);
         }
+        // Only a successful end that wrote something records the install.
+        EXPECT_EQ(RecordedFolders(scene.machine.keys).size(), c.recorded);
+        EXPECT_EQ(scene.machine.keys.has_key(kUninstallEntryKey), c.recorded != 0);
         for (size_t v = 0; v < c.versions.size(); ++v) {
             const std::wstring file = PluginFile(c.versions[v]);
-            EXPECT_EQ(scene.machine.files.write_attempts(file), c.writes[v]) << v;
+            EXPECT_EQ(scene.machine.files.writes_in(c.versions[v].folder + L"\\Quintrel"),
+                      c.writes[v])
+                << v;
             const bool blocked = std::count(c.blocked.begin(), c.blocked.end(), v) != 0;
             if (c.writes[v] != 0 && (!blocked || c.unblockOnRetry)) {
                 EXPECT_TRUE(scene.ReadFile(file) == PluginBytes()) << v;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "installer/engine/install_status.h"
@@ -43,62 +44,65 @@ TEST_F(InstallWorkerTest, WritesThePluginIntoTheMakerFolderOfEachTarget) {
     EXPECT_TRUE(data.scriptStatus.empty());
 }
 
-TEST(InstallWorkerFailures, EachFailureHasItsStatusAndTheLoopGoesOn) {
+// A failed write leaves the plug-in that was there whole, and nothing beside it.
+TEST(InstallWorkerFailures, EachFailureHasItsStatusKeepsTheOldPluginAndTheLoopGoesOn) {
     const std::wstring target = L"C:\\AE\\Plug-ins";
-    const std::wstring file = L"C:\\AE\\Plug-ins\\Quintrel\\Velkor.aex";
+    const std::wstring maker = target + L"\\Quintrel";
+    const std::wstring file = maker + L"\\Velkor.aex";
+    const std::string old = "the plug-in installed before";
     struct Case {
         const char* name;
-        std::function<void(InstallScene&)> arrange;
+        bool addPlugin;
+        std::function<void(InstallScene&)> arrange;  // after an old plug-in was put in place
         InstallStatus expected;
+        uint32_t error;
     };
+    using namespace pelsdk::platform;
     const Case cases[] = {
-        {"resource missing", [&](InstallScene& s) { s.MakeFolder(target); },
-         InstallStatus::kResourceNotFound},
-        {"resource fails to load",
-         [&](InstallScene& s) {
-             s.AddPlugin();
-             s.MakeFolder(target);
-             s.machine.resources.fail_loading(kPluginResourceId);
-         },
-         InstallStatus::kResourceLoadFailed},
-        {"maker folder is a file",
-         [&](InstallScene& s) {
-             s.AddPlugin();
-             s.WriteFile(target + L"\\Quintrel", "x");
-         },
-         InstallStatus::kFileOpenFailed},
-        {"plug-in folder missing", [](InstallScene& s) { s.AddPlugin(); },
-         InstallStatus::kFileOpenFailed},
-        {"target held open",
-         [&](InstallScene& s) {
-             s.AddPlugin();
-             s.MakeFolder(target);
-             s.machine.files.hold_open(file);
-         },
-         InstallStatus::kFileOpenFailed},
-        {"disk full",
-         [&](InstallScene& s) {
-             s.AddPlugin();
-             s.MakeFolder(target);
-             s.machine.files.fail_writing(file);
-         },
-         InstallStatus::kFileWriteFailed},
+        {"resource missing", false, [](InstallScene&) {}, InstallStatus::kResourceNotFound, 0},
+        {"resource fails to load", true,
+         [](InstallScene& s) { s.machine.resources.fail_loading(kPluginResourceId); },
+         InstallStatus::kResourceLoadFailed, 0},
+        {"maker folder read-only", true, [&](InstallScene& s) { s.machine.files.make_read_only(maker); },
+         InstallStatus::kFileOpenFailed, kErrorAccessDenied},
+        {"old plug-in held by After Effects", true,
+         [&](InstallScene& s) { s.machine.files.hold_open(file); }, InstallStatus::kFileOpenFailed,
+         kErrorSharingViolation},
+        {"disk full half way", true,
+         [&](InstallScene& s) { s.machine.files.fail_writing_in(maker); },
+         InstallStatus::kFileWriteFailed, kErrorDiskFull},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         InstallScene scene;
+        if (c.addPlugin) scene.AddPlugin();
+        scene.WriteFile(file, old);
         c.arrange(scene);
         scene.MakeFolder(L"C:\\Next");
         const std::vector<int32_t> statuses = scene.Install({target, L"C:\\Next"});
         EXPECT_EQ(statuses[0], StatusCode(c.expected));
+        EXPECT_EQ(scene.data.pluginError[0], c.error);
+        EXPECT_EQ(scene.ReadFile(file), std::vector<unsigned char>(old.begin(), old.end()));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(
+                                    scene.machine.files.host_path(maker)),
+                                {}),
+                  1);
         // A failure never stops the loop: the next folder is still tried.
         EXPECT_NE(statuses[1], StatusCode(InstallStatus::kNotAttempted));
         EXPECT_NE(statuses[1], StatusCode(InstallStatus::kWriting));
     }
+    // Where no folder can be made, nothing is written at all.
+    for (const bool fileInTheWay : {false, true}) {
+        InstallScene scene;
+        scene.AddPlugin();
+        if (fileInTheWay) scene.WriteFile(maker, "x");
+        EXPECT_EQ(scene.Install({target}), std::vector<int32_t>{StatusCode(InstallStatus::kFileOpenFailed)});
+        EXPECT_EQ(scene.data.pluginError[0], kErrorPathNotFound);
+    }
 }
 
 TEST_F(InstallWorkerTest, RetryWritesOnlyWhatIsListedAndKeepsEarlierStatuses) {
-    machine.files.fail_writing(L"C:\\B\\Quintrel\\Velkor.aex");
+    machine.files.fail_writing_in(L"C:\\B\\Quintrel");
     MakeFolder(L"C:\\A");
     MakeFolder(L"C:\\B");
     EXPECT_EQ(Install({L"C:\\A", L"C:\\B"}),
@@ -106,8 +110,8 @@ TEST_F(InstallWorkerTest, RetryWritesOnlyWhatIsListedAndKeepsEarlierStatuses) {
 
     EXPECT_EQ(Install({L"", L"C:\\B"}),
               (std::vector<int32_t>{kInstalled, StatusCode(InstallStatus::kFileWriteFailed)}));
-    EXPECT_EQ(machine.files.write_attempts(L"C:\\A\\Quintrel\\Velkor.aex"), 1);
-    EXPECT_EQ(machine.files.write_attempts(L"C:\\B\\Quintrel\\Velkor.aex"), 2);
+    EXPECT_EQ(machine.files.writes_in(L"C:\\A\\Quintrel"), 1);
+    EXPECT_EQ(machine.files.writes_in(L"C:\\B\\Quintrel"), 2);
 }
 
 TEST_F(InstallWorkerTest, StatusListFollowsTheFolderListWithoutLosingSlots) {

@@ -3,7 +3,7 @@
 #include "installer/ui/installer_theme.h"
 #include "installer/ui/installer_ui.h"
 #include "tests/support/headless_scene.h"
-#include "tests/support/scripted_windows.h"
+#include "tests/support/test_imaging.h"
 #include "tests/support/widget_drawing.h"
 #include "ui/theme/theme_lookup.h"
 

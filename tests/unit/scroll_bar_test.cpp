@@ -1,3 +1,4 @@
+#include "tests/support/widget_scene.h"
 #include "ui/widgets/scroll_bar.h"
 
 #include <gtest/gtest.h>
@@ -5,8 +6,6 @@
 #include <functional>
 #include <memory>
 #include <vector>
-
-#include "tests/support/widget_scene.h"
 
 namespace {
 

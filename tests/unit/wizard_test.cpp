@@ -9,7 +9,7 @@
 #include "installer/ui/page_layout.h"
 #include "platform/text_encoding.h"
 #include "tests/support/headless_scene.h"
-#include "tests/support/scripted_windows.h"
+#include "tests/support/test_imaging.h"
 #include "ui/widgets/tooltip.h"
 
 namespace {

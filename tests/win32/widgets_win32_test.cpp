@@ -54,6 +54,7 @@ protected:
     pelsdk::platform::services& real = pelsdk::platform::win32_services();
     pelsdk::platform::services platform{
         real.keys,     real.resources, real.files, real.info,  real.launcher,
+        real.locks,    real.terminal,
         [] { return std::make_unique<pelsdk::platform::scripted_window_host>(); },
         graphics,      real.imaging,   real.menus, real.clips, real.folders};
     std::unique_ptr<window> win;

@@ -33,6 +33,8 @@ TEST(Win32Install, WritesOrReportsEachFolderAndCreatesTheSharedDataFolder) {
     HANDLE held = CreateFileW((base / "Busy\\Quintrel\\Velkor.aex").c_str(), GENERIC_WRITE, 0,
                               nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(held, "loaded", 6, &written, nullptr);
 
     ThreadWorkData data{pelsdk::platform::win32_services()};
     // A trailing backslash doubles the separator before Quintrel, which Windows accepts.
@@ -54,6 +56,10 @@ TEST(Win32Install, WritesOrReportsEachFolderAndCreatesTheSharedDataFolder) {
                              SizeofResource(nullptr, found));
     EXPECT_TRUE(ReadWholeFile(base / "Fresh\\Quintrel\\Velkor.aex") == plugin);
     EXPECT_TRUE(ReadWholeFile(base / "Old\\Quintrel\\Velkor.aex") == plugin);
+    // The plug-in that After Effects holds is neither replaced nor joined by a partial file.
+    EXPECT_NE(data.pluginError[4], 0u);
+    EXPECT_EQ(ReadWholeFile(base / "Busy\\Quintrel\\Velkor.aex"), "loaded");
+    EXPECT_FALSE(std::filesystem::exists(base / "Busy\\Quintrel\\Velkor.aex.partial"));
 
     EXPECT_TRUE(std::filesystem::is_directory(shared));
     std::filesystem::remove_all(base);

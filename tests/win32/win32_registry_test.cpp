@@ -49,4 +49,25 @@ TEST(Win32Registry, ReadsStringsThatFitExpandedAndSkipsTheRest) {
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, kVersionsKey);
 }
 
+// The three kinds of values an entry holds go to the 64-bit view and come back as written.
+TEST(Win32Registry, WritesListsAndDeletesInTheSixtyFourBitView) {
+    pelsdk::platform::registry& keys = pelsdk::platform::win32_services().keys;
+    const std::wstring path = L"SOFTWARE\\Velkor Registry Test";
+    const std::vector<std::wstring> folders = {L"C:\\AE\\Plug-ins", L"D:\\Mine"};
+    ASSERT_EQ(keys.write_values(path, {{L"Name", std::wstring(L"text")},
+                                       {L"Number", uint32_t{7}},
+                                       {L"Folders", folders}}),
+              0u);
+    DWORD number = 0, size = sizeof(number);
+    EXPECT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, path.c_str(), L"Number",
+                           RRF_RT_REG_DWORD | RRF_SUBKEY_WOW6464KEY, nullptr, &number, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(number, 7u);
+    EXPECT_EQ(keys.text_list(path, L"Folders"), folders);
+    EXPECT_EQ(keys.text_list(path, L"Name"), std::nullopt) << "not a list";
+    EXPECT_EQ(keys.delete_key(path), 0u);
+    EXPECT_EQ(keys.text_list(path, L"Folders"), std::nullopt);
+    EXPECT_EQ(keys.delete_key(path), static_cast<uint32_t>(ERROR_FILE_NOT_FOUND));
+}
+
 }  // namespace

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/headless/headless_machine.h"
-#include "ui/core/window.h"
 #ifdef _WIN32
 #include "platform/win32/wic_imaging.h"
 #else
