@@ -19,8 +19,9 @@ void InstalledCheckbox::paint() {
 }
 
 std::optional<pelsdk::ui::access_description> InstalledCheckbox::describe() const {
-    pelsdk::ui::access_description description{pelsdk::platform::access_role::check_button,
-                                               caption, ticked ? "installed" : "not installed"};
+    pelsdk::ui::access_description description =
+        pelsdk::ui::described_as(pelsdk::platform::access_role::check_button, caption);
+    description.value = ticked ? "installed" : "not installed";
     description.states = pelsdk::platform::access_state::read_only |
                          (ticked ? pelsdk::platform::access_state::checked : 0);
     return description;

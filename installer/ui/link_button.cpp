@@ -37,5 +37,7 @@ void LinkButton::ShowPointerOver(bool over) {
 }
 
 std::optional<access_description> LinkButton::describe() const {
-    return access_description{pelsdk::platform::access_role::link, caption, "", "", "Jump", 0};
+    access_description description = described_as(pelsdk::platform::access_role::link, caption);
+    description.default_action = "Jump";
+    return description;
 }

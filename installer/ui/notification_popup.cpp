@@ -98,5 +98,7 @@ void NotificationPopup::OnKey(const event_info& info) {
 }
 
 access_description NotificationPopup::describe_client() const {
-    return {pelsdk::platform::access_role::dialog, title(), "", messageLabel.text, "", 0};
+    access_description description = described_as(pelsdk::platform::access_role::dialog, title());
+    description.description = messageLabel.text;
+    return description;
 }

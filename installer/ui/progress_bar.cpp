@@ -12,8 +12,9 @@ int32_t ProgressBar::DoneWidth() const {
 }
 
 std::optional<access_description> ProgressBar::describe() const {
-    access_description description{pelsdk::platform::access_role::progress_bar, "",
-                                   std::to_string(std::lround(value * 100)) + "%"};
+    access_description description =
+        described_as(pelsdk::platform::access_role::progress_bar, "Installation progress");
+    description.value = std::to_string(std::lround(value * 100)) + "%";
     description.states = pelsdk::platform::access_state::read_only;
     return description;
 }

@@ -419,14 +419,14 @@ TEST(Accessibility, EveryPageIsReadAloudAndTheWizardGoesWithoutAPointer) {
     EXPECT_EQ(Tree(reader), (Lines{
         "text \"Velkor Plug-in for After Effects Install...\" [R]",
         "text \"Installing Velkor Plug-in for After Effe...\" [R]",
-        "progress \"\" = 0% [R]", "text \"Installing...\" [R]",
+        "progress \"Installation progress\" = 0% [R]", "text \"Installing...\" [R]",
         "button \"CANCEL\" [F]", "button \"BACK\" [U]", "button \"INSTALLING...\" [fU]"}));
     HostOf(ui).told.clear();
     TickUntilFinished(ui);
     EXPECT_EQ(Tree(reader), (Lines{
         "text \"Mission Success!\" [R]",
         "text \"Velkor Plug-in successfully installed.\" [R]",
-        "progress \"\" = 100% [R]",
+        "progress \"Installation progress\" = 100% [R]",
         "text \"100%  Complete (1.7MB of 1.7MB)\" [R]",
         "check button \"Velkor Plug-in for After Effects CC2015 ...\" = installed [CR]",
         "check button \"Velkor Plug-in for After Effects CC2018 ...\" = installed [CR]",
@@ -436,7 +436,7 @@ TEST(Accessibility, EveryPageIsReadAloudAndTheWizardGoesWithoutAPointer) {
     const auto& told = HostOf(ui).told;
     using pelsdk::platform::access_event;
     for (const auto& [event, id] : {std::pair{access_event::name_changed, ElementNamed(ui, "Mission Success!")},
-                                    std::pair{access_event::value_changed, ElementNamed(ui, "")}}) {
+                                    std::pair{access_event::value_changed, ElementNamed(ui, "Installation progress")}}) {
         EXPECT_NE(std::find(told.begin(), told.end(), std::pair{event, id}), told.end()) << int(event);
     }
     press("FINISH");

@@ -21,6 +21,14 @@ struct access_description {
     uint32_t states = 0;
 };
 
+// A description of a role and name; the other fields are set one by one.
+inline access_description described_as(platform::access_role role, std::string name = {}) {
+    access_description description;
+    description.role = role;
+    description.name = std::move(name);
+    return description;
+}
+
 // A part of a widget: its description and its area in the widget's dips.
 struct access_part {
     access_description description;

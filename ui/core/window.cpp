@@ -93,7 +93,7 @@ void window::set_title(const std::string& text) {
 }
 
 access_description window::describe_client() const {
-    return {platform::access_role::client, title_, "", "", "", 0};
+    return described_as(platform::access_role::client, title_);
 }
 
 void window::announce(platform::access_event event, const widget& subject) {

@@ -99,7 +99,7 @@ void check_box::paint() {
 
 std::optional<access_description> check_box::describe() const {
     const bool checked = bound != nullptr ? *bound : ticked;
-    access_description description{platform::access_role::check_button, caption};
+    access_description description = described_as(platform::access_role::check_button, caption);
     description.default_action = checked ? "Uncheck" : "Check";
     if (checked) description.states = platform::access_state::checked;
     return description;

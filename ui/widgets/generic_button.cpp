@@ -168,7 +168,7 @@ void generic_button::key(const event_info& info) {
 }
 
 std::optional<access_description> generic_button::describe() const {
-    access_description description{platform::access_role::push_button, caption};
+    access_description description = described_as(platform::access_role::push_button, caption);
     description.default_action = "Press";
     if (toggle_mode && toggled) description.states = platform::access_state::pressed;
     return description;

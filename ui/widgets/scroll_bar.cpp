@@ -69,7 +69,9 @@ void scroll_bar::drop_content_connections() {
 }
 
 std::optional<access_description> scroll_bar::describe() const {
-    return access_description{platform::access_role::scroll_bar, "", std::to_string(position)};
+    access_description description = described_as(platform::access_role::scroll_bar);
+    description.value = std::to_string(position);
+    return description;
 }
 
 void scroll_bar::scroll_to(int32_t target, bool exact) {

@@ -115,7 +115,7 @@ void text_label::layout_links() {
 // An empty label has nothing to read.
 std::optional<access_description> text_label::describe() const {
     if (text.empty()) return std::nullopt;
-    access_description description{platform::access_role::static_text, text};
+    access_description description = described_as(platform::access_role::static_text, text);
     description.states = platform::access_state::read_only;
     return description;
 }
@@ -124,8 +124,10 @@ std::optional<access_description> text_label::describe() const {
 std::vector<access_part> text_label::access_parts() const {
     std::vector<access_part> parts;
     for (const link_area& link : links) {
-        parts.push_back({{platform::access_role::link, link.text, link.target, "", "Jump", 0},
-                         link.area});
+        access_description description = described_as(platform::access_role::link, link.text);
+        description.value = link.target;
+        description.default_action = "Jump";
+        parts.push_back({description, link.area});
     }
     return parts;
 }
