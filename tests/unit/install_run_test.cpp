@@ -379,6 +379,9 @@ TEST(Accessibility, EveryPageIsReadAloudAndTheWizardGoesWithoutAPointer) {
         "link \"" + kLicense + "\" [F]",
         "button \"CANCEL\" [F]", "button \"BACK\" [U]", "button \"I AGREE\" [F]"}));
     EXPECT_EQ(TabOrder(ui), (Lines{kLicense, kLicense, "CANCEL", "I AGREE"}));
+    // Found by position: a pixel of I AGREE, and none outside the client area.
+    EXPECT_EQ(reader.element_at(899, 585), ElementNamed(ui, "I AGREE"));
+    EXPECT_EQ(reader.element_at(-1, 585), -1);
 
     press(kLicense);
     EXPECT_EQ(Tree(reader), (Lines{

@@ -57,6 +57,9 @@ TEST_F(WindowTest, HitTestFindsTheTopmostVisibleChildUnderScale) {
     window::take_capture(first);
     EXPECT_EQ(win->hit_test({0, 0}), &first);
     window::release_capture();
+    // The pointer in a widget's own dips: each ancestor's scale divides what lies inside it.
+    PointerAt(130, 80);
+    EXPECT_EQ(win->pointer_position(first), (point{5, 5}));
 }
 
 TEST_F(WindowTest, ButtonsRouteThroughCaptureFocusAndCatchers) {
@@ -324,9 +327,11 @@ TEST_F(WindowTest, DestroyingAWidgetLeavesNothingBehind) {
     win->add_timer(raw, 7, 200, false);
     win->root.listen(*raw, event_type::clicked, [](const event_info&) {});
     event_hub::instance().register_handler(&win->root, raw, event_type::paint, [](const event_info&) {});
+    win->drop_target = raw;
 
     child.reset();
 
+    EXPECT_EQ(win->drop_target, nullptr);
     EXPECT_EQ(win->focused, nullptr);
     EXPECT_EQ(win->hovered, nullptr);
     EXPECT_TRUE(win->root.children.empty());
