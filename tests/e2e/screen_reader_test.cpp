@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "tests/e2e/installer_process.h"
+#include "tests/e2e/msaa_tree.h"
 #include "tests/e2e/registered_versions.h"
 #include "tests/e2e/screen.h"
-#include "tests/support/msaa_tree.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "tests/support/msaa_tree.h"
+#include "tests/e2e/msaa_tree.h"
 #include "tests/support/win32_windows.h"
 
 namespace {
