@@ -131,8 +131,11 @@ void InstallerUI::OnInstallTimer() {
 
 void InstallerUI::UpdateInstallProgress() {
     const float fraction = ProgressFraction(versionEntries, selectedCount, installFinished);
-    progressBar.value = fraction;
-    progressBar.announce(pelsdk::platform::access_event::value_changed);
+    // Told only when it moves: a reader hears every notice, and this runs every 200 ms.
+    if (progressBar.value != fraction) {
+        progressBar.value = fraction;
+        progressBar.announce(pelsdk::platform::access_event::value_changed);
+    }
     progressBar.invalidate(true);
 
     const float doneMegabytes = totalMegabytes - RemainingMegabytes(versionEntries);

@@ -442,6 +442,15 @@ TEST(Accessibility, EveryPageIsReadAloudAndTheWizardGoesWithoutAPointer) {
                                     std::pair{access_event::value_changed, ElementNamed(ui, "Installation progress")}}) {
         EXPECT_NE(std::find(told.begin(), told.end(), std::pair{event, id}), told.end()) << int(event);
     }
+    // Told when it moves, not on every tick.
+    const auto progressNotices = [&] {
+        return std::count(told.begin(), told.end(),
+                          std::pair{access_event::value_changed,
+                                    ElementNamed(ui, "Installation progress")});
+    };
+    const auto noticesAtTheEnd = progressNotices();
+    ui.UpdateInstallProgress();
+    EXPECT_EQ(progressNotices(), noticesAtTheEnd);
     press("FINISH");
     EXPECT_EQ(ui.modal_result, 1);
 }

@@ -34,19 +34,18 @@ rect window_box_of(const widget& target) {
 std::vector<platform::access_element> window_accessibility::elements() {
     std::vector<platform::access_element> out;
     out.push_back(element_of(owner_.describe_client(), 0, window_box_of(owner_.root)));
-    collect(owner_.root, out.front(), out);
+    collect(owner_.root, 0, out);
     return out;
 }
 
-// `parent` may move as `out` grows: it is looked up again by index after each push.
-void window_accessibility::collect(const widget& from, platform::access_element& parent,
+// Parents are named by index: `out` moves its elements as it grows.
+void window_accessibility::collect(const widget& from, size_t parent_index,
                                    std::vector<platform::access_element>& out) {
-    const size_t parent_index = static_cast<size_t>(&parent - out.data());
     for (const widget* child : std::vector<widget*>(from.children)) {
         if (!child->is_visible(true)) continue;
         const std::optional<access_description> description = child->describe();
         if (!description) {
-            collect(*child, out[parent_index], out);
+            collect(*child, parent_index, out);
             continue;
         }
         const rect box = window_box_of(*child);
@@ -65,7 +64,7 @@ void window_accessibility::collect(const widget& from, platform::access_element&
         out.push_back(std::move(element));
         const size_t index = out.size() - 1;
         out.insert(out.end(), parts.begin(), parts.end());
-        collect(*child, out[index], out);
+        collect(*child, index, out);
     }
 }
 

@@ -35,7 +35,7 @@ private:
     using key = std::pair<const widget*, int32_t>;
 
     int32_t id_for(const key& subject);
-    void collect(const widget& from, platform::access_element& parent,
+    void collect(const widget& from, size_t parent_index,
                  std::vector<platform::access_element>& out);
     platform::access_element element_of(const access_description& description, int32_t id,
                                         const rect& window_box) const;
