@@ -152,9 +152,7 @@ void widget::set_shown(bool value) {
     event_hub::instance().fire(this, value ? event_type::shown : event_type::hidden);
     invalidate(false);
     // What a screen reader can reach below the client changed.
-    if (created && window != nullptr) {
-        window->host().notify_access(platform::access_event::reordered, 0);
-    }
+    if (created && window != nullptr) window->note_tree_changed();
 }
 
 void widget::set_enabled(bool value) {

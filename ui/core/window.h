@@ -55,6 +55,7 @@ private:
     std::optional<point> synthetic_pointer_;
     // The focus came by Tab: the focused widget shows an outline.
     bool keyboard_focus_ = false;
+    bool tree_changed_ = false;
     bool running_ = false;
     widget* wheel_widget_ = nullptr;
     double wheel_time_ = 0;
@@ -104,6 +105,8 @@ public:
     // A left click at a window position in dips, routed as the pointer's: how assistive
     // technology performs a widget's default action, wherever the real pointer is.
     void click_at(const point& at);
+    // Widgets came or went: assistive technology hears of it once, with the next paint.
+    void note_tree_changed() { tree_changed_ = true; }
     // The focused widget got the focus by Tab: it shows its focus outline.
     bool focus_from_keyboard() const { return keyboard_focus_; }
 

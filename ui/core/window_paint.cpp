@@ -27,8 +27,14 @@ widget* window::hit_test(const point& at) {
     }
 }
 
+// A page switch hides and shows many widgets, and a screen reader reads the page again on every
+// notice: the changes of one update make one notice, and none is sent before the first paint.
 void window::on_paint(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     paint_tree(root, {left, top, right, bottom}, {0, 0}, 1.0f, {1, 0, 0, 1, 0, 0});
+    if (tree_changed_) {
+        tree_changed_ = false;
+        host_->notify_access(platform::access_event::reordered, 0);
+    }
 }
 
 // Parents paint before their children; a widget outside the update area is skipped with its
