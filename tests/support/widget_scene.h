@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/support/headless_scene.h"
+#include "tests/support/host_of.h"
 #include "ui/core/window.h"
 
 // One scripted window of 400 x 300 dips for widget tests: widgets are added at their places, the
@@ -16,7 +17,7 @@ public:
     WidgetScene() {
         win = std::make_unique<pelsdk::ui::window>(os);
         win->create("Widgets", {0, 0, 400, 300}, 0);
-        host = &static_cast<pelsdk::platform::scripted_window_host&>(win->host());
+        host = &HostOf(*win);
         win->on_mouse_move(96);  // the pointer is inside: later moves are routed
     }
 

@@ -3,6 +3,7 @@
 #include "installer/ui/entry_point.h"
 #include "installer/ui/installer_ui.h"
 #include "tests/support/headless_scene.h"
+#include "tests/support/host_of.h"
 #include "tests/support/test_imaging.h"
 
 namespace {
@@ -14,7 +15,7 @@ protected:
 TEST_F(EntryPoint, InstallerWindowIsTitledSizedAndCentred) {
     machine.keys.set_value(L"SOFTWARE\\Adobe\\After Effects\\15.0", L"PluginInstallPath", L"C:\\AE");
     InstallerUI installer(os);
-    auto& host = static_cast<pelsdk::platform::scripted_window_host&>(installer.host());
+    auto& host = HostOf(installer);
     EXPECT_EQ(host.title, "Velkor Plug-in for After Effects Installer");
     EXPECT_EQ(host.client, (pelsdk::platform::int_rect{600, 200, 1024, 610}));
     EXPECT_EQ(host.flags, 0);

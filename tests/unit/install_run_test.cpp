@@ -11,6 +11,7 @@
 #include "installer/ui/installer_ui.h"
 #include "installer/ui/notification_popup.h"
 #include "tests/support/headless_scene.h"
+#include "tests/support/host_of.h"
 #include "tests/support/test_imaging.h"
 #include "ui/widgets/markup_parser.h"
 
@@ -87,10 +88,6 @@ const Version kCC2017{L"14.0", L"C:\\AE17\\Plug-ins"};
 const Version kCC2018{L"15.0", L"C:\\AE18\\Plug-ins"};
 
 std::wstring PluginFile(const Version& v) { return v.folder + L"\\Quintrel\\Velkor.aex"; }
-
-scripted_window_host& HostOf(pelsdk::ui::window& w) {
-    return static_cast<scripted_window_host&>(w.host());
-}
 
 // A machine with the plug-in embedded and the given After Effects versions installed.
 class RunScene : public HeadlessScene {

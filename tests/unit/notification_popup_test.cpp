@@ -1,4 +1,5 @@
 #include "installer/ui/notification_popup.h"
+#include "tests/support/host_of.h"
 #include "tests/support/test_pictures.h"
 #include "tests/support/widget_scene.h"
 #include "ui/theme/theme_lookup.h"
@@ -50,8 +51,6 @@ const std::vector<Alias> kCancelAliases = {
 const std::vector<Alias> kFailureAliases = {
     {"message_popup_window_margins", "notifications_error_window_margins"},
     {"message_popup_component_margins", "notifications_error_component_margins"}};
-
-scripted_window_host& HostOf(window& w) { return static_cast<scripted_window_host&>(w.host()); }
 
 class NotificationPopupTest : public WidgetTest {
 protected:

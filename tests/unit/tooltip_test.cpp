@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/host_of.h"
 #include "tests/support/widget_scene.h"
 #include "ui/widgets/tooltip.h"
 
@@ -15,7 +16,7 @@ protected:
     TooltipTest() {
         tip.owner = win.get();
         tip.create("", {0, 0, 400, 200}, 0x21);
-        tipHost = &static_cast<scripted_window_host&>(tip.host());
+        tipHost = &HostOf(tip);
     }
     const std::vector<pelsdk::platform::recorded_primitive>& PaintTip() {
         machine.graphics.primitives.clear();

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "tests/support/host_of.h"
 #include "tests/support/widget_scene.h"
 #include "ui/widgets/tooltip.h"
 
@@ -386,7 +387,7 @@ TEST_F(WindowTest, TooltipShowsAfterTheRestAndHidesWhenTheHoverMoves) {
     }
     tooltip* tip = tooltip_of(*win);
     ASSERT_NE(tip, nullptr);
-    auto& tipHost = static_cast<scripted_window_host&>(tip->host());
+    auto& tipHost = HostOf(*tip);
     EXPECT_EQ(tipHost.flags, 0x21);
     EXPECT_EQ(tipHost.owner, host);
     log.Watch(*tip, "tip", {event_type::hidden});
@@ -433,7 +434,7 @@ TEST_F(WindowTest, CloseRequestAndTheModalLoop) {
     window popup(os);
     popup.owner = win.get();
     popup.create("Popup", {0, 0, 200, 100}, 0);
-    auto& popupHost = static_cast<scripted_window_host&>(popup.host());
+    auto& popupHost = HostOf(popup);
     bool ownerDisabledWhileRunning = false;
     int turns = 0;
     popupHost.loop_step = [&] {

@@ -9,6 +9,7 @@
 #include "installer/ui/page_layout.h"
 #include "platform/text_encoding.h"
 #include "tests/support/headless_scene.h"
+#include "tests/support/host_of.h"
 #include "tests/support/test_imaging.h"
 #include "ui/widgets/tooltip.h"
 
@@ -50,7 +51,7 @@ protected:
                     keys[i] + L"\\Plug-ins");
         }
         ui = std::make_unique<InstallerUI>(os);
-        host = &static_cast<scripted_window_host&>(ui->host());
+        host = &HostOf(*ui);
     }
     // The free-space line for a figure; none, an empty line.
     static std::string FreeSpace(const char* figure) {

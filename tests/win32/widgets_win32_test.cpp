@@ -9,6 +9,7 @@
 #include "platform/headless/scripted_window_host.h"
 #include "platform/win32/d2d_graphics.h"
 #include "platform/win32/win32_services.h"
+#include "tests/support/host_of.h"
 #include "ui/core/window.h"
 #include "ui/widgets/check_box.h"
 #include "ui/widgets/generic_button.h"
@@ -26,7 +27,7 @@ protected:
     void SetUp() override {
         win = std::make_unique<window>(platform);
         win->create("Widgets", {0, 0, 200, 100}, 0);
-        host = &static_cast<pelsdk::platform::scripted_window_host&>(win->host());
+        host = &HostOf(*win);
         win->on_mouse_move(96);
     }
     void Add(widget& child, const rect& area) { win->root.create_child(child, area); }
