@@ -14,7 +14,9 @@ Usage, from anywhere in the repository:
     tools/mutation_check.py --report /tmp/velkor-mutation/mutants.tsv   # score so far or at the end
 
 The table gets one line per fault as soon as it is judged, so a run stopped early keeps what it
-has; --resume continues such a run. The same seed on the same code makes the same faults.
+has; --resume continues such a run. --shard K/N with a --scratch of its own splits a run between
+processes; --report reads their tables together, and --compare lists the kills one table has and
+another lacks. The same seed on the same code makes the same faults.
 Standard library only: it runs on Debian's python3.
 """
 import argparse
@@ -481,6 +483,29 @@ def read_table(path):
     return rows, cases
 
 
+def read_tables(paths):
+    """The rows and cases of several tables, as of one: the shards of a run."""
+    rows, cases = [], set()
+    for path in paths:
+        more_rows, more_cases = read_table(path)
+        rows += more_rows
+        cases.update(more_cases)
+    return sorted(rows, key=lambda r: r["id"]), sorted(cases)
+
+
+def compare(before, after, out=sys.stdout):
+    """The faults killed in `before` and judged but not killed in `after`."""
+    def key(r):
+        return tuple(r[c] for c in COLUMNS[:5])
+    judged_after = {key(r): r for r in after}
+    lost = [r for r in before if r["result"] in ("killed", "timeout") and key(r) in judged_after
+            and judged_after[key(r)]["result"] not in ("killed", "timeout")]
+    print(f"Killed before, not after: {len(lost)}", file=out)
+    for r in lost:
+        print(f"  {r['id']}  {r['where']}  {r['kind']}: {r['original']}  ->  {r['mutated']}"
+              f"  (before: {r['failed cases']})", file=out)
+
+
 def report(rows, cases, out=sys.stdout):
     made = [r for r in rows if r["result"] != "compile error"]
     killed = [r for r in made if r["result"] in ("killed", "timeout")]
@@ -530,13 +555,23 @@ def main():
     parser.add_argument("--timeout", type=float, default=0,
                         help="seconds the tests may take per fault (default: 10 times the clean run, at least 30)")
     parser.add_argument("--list", action="store_true", help="print the faults that would be made, and stop")
-    parser.add_argument("--report", metavar="TABLE", help="print the score of an existing table, and stop")
+    parser.add_argument("--shard", metavar="K/N", default="1/1",
+                        help="make only every N-th fault, starting at the K-th, so N runs with their "
+                             "own --scratch share the work (one per core)")
+    parser.add_argument("--report", metavar="TABLE", nargs="+",
+                        help="print the score of existing tables (the shards of one run), and stop")
+    parser.add_argument("--compare", metavar=("BEFORE", "AFTER"), nargs=2,
+                        help="list the faults BEFORE's tests killed that AFTER's let survive, and stop")
     args = parser.parse_args()
 
-    if args.report:
+    if args.report or args.compare:
         signal.signal(signal.SIGPIPE, signal.SIG_DFL)  # quietly, when piped into head
-        report(*read_table(args.report))
+        if args.report:
+            report(*read_tables(args.report))
+        else:
+            compare(read_table(args.compare[0])[0], read_table(args.compare[1])[0])
         return
+    shard, shards = (int(n) for n in args.shard.split("/"))
     args.table = args.table or os.path.join(args.scratch, "mutants.tsv")
 
     # A kill from the shell or a stop of the job ends the run the way Ctrl-C does: the file being
@@ -595,8 +630,8 @@ def main():
             f.write(table_line(COLUMNS))
 
     print(f"{len(picked)} faults, tests limited to {test_timeout:.0f} s each; table: {args.table}", flush=True)
-    for fault, row in zip(picked, described):
-        if row in done:
+    for number, (fault, row) in enumerate(zip(picked, described)):
+        if row in done or number % shards != shard - 1:
             continue
         began = time.time()
         result, failed = judge(fault, source, build, args.scratch, test_timeout, objects[fault.path])

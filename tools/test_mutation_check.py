@@ -3,6 +3,7 @@
 """
 import io
 import os
+import tempfile
 import sys
 import unittest
 
@@ -96,6 +97,25 @@ class ResultsTest(unittest.TestCase):
         self.assertIn("Score: 3 killed of 4 made (75.0 %); 1 did not compile", text)
         self.assertIn("F3  b.cpp:3", text)
         self.assertRegex(text, r"\n\s+1\s+2  A.One\n\s+1\s+2  B.Two\n\s+0\s+0  C.Idle")
+
+    def test_compare_lists_kills_lost_and_shards_read_as_one_run(self):
+        def row(id, result, cases=""):
+            return dict(zip(mc.COLUMNS, (id, "boolean", f"a.cpp:{id[1:]}", "x", "y", result, cases)))
+        before = [row("F1", "killed", "A.One"), row("F2", "timeout", "A.One"), row("F3", "survived"),
+                  row("F4", "killed", "B.Two")]
+        after = [row("F1", "killed", "B.Two"), row("F2", "survived"), row("F3", "killed", "A.One")]
+        out = io.StringIO()
+        mc.compare(before, after, out)
+        self.assertEqual(out.getvalue().splitlines()[0], "Killed before, not after: 1")
+        self.assertIn("F2  a.cpp:2", out.getvalue())
+        with tempfile.TemporaryDirectory() as folder:
+            paths = [os.path.join(folder, name) for name in ("one.tsv", "two.tsv")]
+            for path, rows, cases in ((paths[0], after[1:], "A.One"), (paths[1], after[:1], "B.Two")):
+                with open(path, "w") as f:
+                    f.write(f"# cases: {cases}\n" + "".join(mc.table_line(r.values()) for r in rows))
+            rows, cases = mc.read_tables(paths)
+        self.assertEqual([r["id"] for r in rows], ["F1", "F2", "F3"])
+        self.assertEqual(cases, ["A.One", "B.Two"])
 
 
 if __name__ == "__main__":

@@ -96,28 +96,18 @@ inline RECT PlaceOf(const MsaaElement& element, HWND window) {
 }
 
 inline std::string RoleName(LONG role) {
-    switch (role) {
-        case ROLE_SYSTEM_CLIENT:
-            return "client";
-        case ROLE_SYSTEM_DIALOG:
-            return "dialog";
-        case ROLE_SYSTEM_GROUPING:
-            return "grouping";
-        case ROLE_SYSTEM_STATICTEXT:
-            return "static text";
-        case ROLE_SYSTEM_LINK:
-            return "link";
-        case ROLE_SYSTEM_PUSHBUTTON:
-            return "push button";
-        case ROLE_SYSTEM_CHECKBUTTON:
-            return "check button";
-        case ROLE_SYSTEM_SCROLLBAR:
-            return "scroll bar";
-        case ROLE_SYSTEM_PROGRESSBAR:
-            return "progress bar";
-        default:
-            return "role " + std::to_string(role);
+    static constexpr struct {
+        LONG role;
+        const char* name;
+    } kNames[] = {{ROLE_SYSTEM_CLIENT, "client"},           {ROLE_SYSTEM_DIALOG, "dialog"},
+                  {ROLE_SYSTEM_GROUPING, "grouping"},       {ROLE_SYSTEM_STATICTEXT, "static text"},
+                  {ROLE_SYSTEM_LINK, "link"},               {ROLE_SYSTEM_PUSHBUTTON, "push button"},
+                  {ROLE_SYSTEM_CHECKBUTTON, "check button"}, {ROLE_SYSTEM_SCROLLBAR, "scroll bar"},
+                  {ROLE_SYSTEM_PROGRESSBAR, "progress bar"}};
+    for (const auto& known : kNames) {
+        if (known.role == role) return known.name;
     }
+    return "role " + std::to_string(role);
 }
 
 // The state flags by name; any other flag in hexadecimal.

@@ -1,5 +1,5 @@
 // The drawn widgets on the real Direct2D, DirectWrite and WIC: a toolkit window paints into a WIC
-// bitmap whose pixels are read back; input comes from the scripted window host.
+// bitmap whose pixels are read back; the window itself is scripted.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -9,10 +9,7 @@
 #include "platform/headless/scripted_window_host.h"
 #include "platform/win32/d2d_graphics.h"
 #include "platform/win32/win32_services.h"
-#include "tests/support/host_of.h"
 #include "ui/core/window.h"
-#include "ui/widgets/check_box.h"
-#include "ui/widgets/generic_button.h"
 #include "ui/widgets/text_label.h"
 
 namespace {
@@ -27,15 +24,9 @@ protected:
     void SetUp() override {
         win = std::make_unique<window>(platform);
         win->create("Widgets", {0, 0, 200, 100}, 0);
-        host = &HostOf(*win);
-        win->on_mouse_move(96);
     }
     void Add(widget& child, const rect& area) { win->root.create_child(child, area); }
     void Paint() { win->on_paint(0, 0, 200, 100); }
-    void MoveTo(int32_t x, int32_t y) {
-        host->pointer = {x, y};
-        win->on_mouse_move(96);
-    }
     // The bounding box {left, top, right, bottom} of the pixels matching `ink` inside `area`.
     template <typename Ink>
     std::array<int32_t, 4> InkBox(const rect& area, Ink ink) const {
@@ -59,7 +50,6 @@ protected:
         [] { return std::make_unique<pelsdk::platform::scripted_window_host>(); },
         graphics,      real.imaging,   real.menus, real.clips, real.folders};
     std::unique_ptr<window> win;
-    pelsdk::platform::scripted_window_host* host = nullptr;
 };
 
 TEST_F(Win32Widgets, BoldRunsMeasureWiderAndLinkAreasCoverTheirInk) {
@@ -91,28 +81,6 @@ TEST_F(Win32Widgets, BoldRunsMeasureWiderAndLinkAreasCoverTheirInk) {
     EXPECT_GT(area.x, 10);
     EXPECT_LE(ink[0] - (20 + area.x), 2);
     EXPECT_LE(20 + area.x + area.width - ink[2], 3);
-}
-
-TEST_F(Win32Widgets, ButtonAndCheckBoxShowTheirStatesInPixels) {
-    generic_button button;
-    Add(button, {10, 10, 80, 30});
-    check_box box;
-    Add(box, {110, 10, 60, 30});
-    box.set_enabled(true);
-    Paint();
-    const uint32_t normal = graphics.pixel(30, 30);
-    const uint32_t unticked = graphics.pixel(box.box_rect.x + 110 + 7, box.box_rect.y + 10 + 7);
-
-    MoveTo(40, 20);
-    box.ticked = true;
-    Paint();
-    const uint32_t hovered = graphics.pixel(30, 30);
-    const uint32_t ticked = graphics.pixel(box.box_rect.x + 110 + 7, box.box_rect.y + 10 + 7);
-
-    // The default look: a dark grey button that lightens under the pointer.
-    EXPECT_NEAR(Channel(normal, 16), 44, 2);   // 0.173
-    EXPECT_NEAR(Channel(hovered, 16), 61, 2);  // 0.239
-    EXPECT_NE(unticked, ticked) << "the ticked frame of the picture";
 }
 
 }  // namespace
