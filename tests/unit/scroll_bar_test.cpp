@@ -45,14 +45,14 @@ TEST(ScrollGeometry, ThumbLengthAndTravel) {
     };
     // clang-format off
     const Case cases[] = {
-        {{1000, 250, 0, 250, 0, 20}, {750, 0, 0, 62, 188.0f / 750}},         // a quarter shows
-        {{1000, 250, 0, 250, 0, 100}, {750, 0, 0, 100, 150.0f / 750}},       // raised to the minimum
-        {{1000, 250, -40, 250, 0, 300}, {750, 40, 0, 250, 0}},               // minimum past the track
-        {{200, 250, 0, 250, 0, 20}, {0, 0, 0, 250, 0}},                      // fits
+        {{1000, 250, 0, 250, 0, 20}, {750, 0, 0, 62, 188.0f / 750}},  // a quarter shows
+        {{1000, 250, 0, 250, 0, 100}, {750, 0, 0, 100, 150.0f / 750}},  // raised to the minimum
+        {{1000, 250, -40, 250, 0, 300}, {750, 40, 0, 250, 0}},  // minimum past the track
+        {{200, 250, 0, 250, 0, 20}, {0, 0, 0, 250, 0}},  // fits
         {{1000, 250, -300, 250, 20, 20}, {750, 300, 83, 52, 158.0f / 750}},  // buttons
         {{1000, 250, -900, 250, 0, 20}, {750, 750, 188, 62, 188.0f / 750}},  // past the end
-        {{1000, 250, 5, 250, 0, 20}, {750, 0, 0, 62, 188.0f / 750}},         // placed below its start
-        {{1000, 250, 0, 30, 20, 20}, {750, 0, 20, 0, 0}},                    // no room for a track
+        {{1000, 250, 5, 250, 0, 20}, {750, 0, 0, 62, 188.0f / 750}},  // placed below its start
+        {{1000, 250, 0, 30, 20, 20}, {750, 0, 20, 0, 0}},  // no room for a track
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -207,13 +207,15 @@ TEST_F(ScrollBarTest, EachOrientationDrawsItsPartsAndTakesItsWheel) {
     const Case cases[] = {
         {0, {0, 0, 280, 1000}, {300, 0, 20, 250},
          {{300, 0, 320, 250}, {300, 20, 320, 72}, {300, 0, 320, 20}, {300, 230, 320, 250}},
-         {{304.5f, 43.5f, 316.5f, 43.5f}, {304.5f, 46.5f, 316.5f, 46.5f}, {304.5f, 49.5f, 316.5f, 49.5f},
-          {300.5f, 0.5f, 320.5f, 0.5f}, {300.5f, 230.5f, 320.5f, 230.5f}},
+         {{304.5f, 43.5f, 316.5f, 43.5f}, {304.5f, 46.5f, 316.5f, 46.5f},
+          {304.5f, 49.5f, 316.5f, 49.5f}, {300.5f, 0.5f, 320.5f, 0.5f},
+          {300.5f, 230.5f, 320.5f, 230.5f}},
          {{306, 8, 314, 12}, {306, 238, 314, 242}}, {{0, 0, 8, 4}, {0, 4, 8, 8}}, -60},
         {1, {0, 0, 1200, 250}, {0, 260, 300, 20},
          {{0, 260, 300, 280}, {20, 260, 85, 280}, {0, 260, 20, 280}, {280, 260, 300, 280}},
-         {{49.5f, 264.5f, 49.5f, 276.5f}, {52.5f, 264.5f, 52.5f, 276.5f}, {55.5f, 264.5f, 55.5f, 276.5f},
-          {0.5f, 260.5f, 0.5f, 280.5f}, {280.5f, 260.5f, 280.5f, 280.5f}},
+         {{49.5f, 264.5f, 49.5f, 276.5f}, {52.5f, 264.5f, 52.5f, 276.5f},
+          {55.5f, 264.5f, 55.5f, 276.5f}, {0.5f, 260.5f, 0.5f, 280.5f},
+          {280.5f, 260.5f, 280.5f, 280.5f}},
          {{8, 266, 12, 274}, {288, 266, 292, 274}}, {{0, 0, 4, 8}, {4, 0, 8, 8}}, 0},
     };
     // clang-format on
@@ -242,29 +244,24 @@ TEST_F(ScrollBarTest, EachOrientationDrawsItsPartsAndTakesItsWheel) {
     }
 }
 
+// Growing the viewport afterwards pulls no content left behind and touches nothing that is gone.
 TEST_F(ScrollBarTest, ConnectionsEndWithTheBarOrTheContent) {
     Place();
-    const std::function<void()> endings[] = {[&] { bar.reset(); }, [&] { content.reset(); }};
-    for (const auto& end : endings) {
-        if (!bar) {
-            bar = std::make_unique<scroll_bar>(0);
-            Add(*bar, {300, 0, 20, 250});
-            bar->set_content(content.get());
-            EXPECT_EQ(content->bounds.y, 0);  // left at -750 by the bar before
-        }
-        bar->scroll_to(750, true);
-        end();
-        EXPECT_FALSE(event_hub::instance().has_handler(&viewport, event_type::resized));
-        if (bar) {
-            EXPECT_FALSE(bar->content != nullptr || bar->is_visible(false));
-        }
-        // Growing the viewport pulls no content left behind and touches nothing that is gone.
-        viewport.set_bounds({0, 0, 300, 400}, true);
-        if (content) {
-            EXPECT_EQ(content->bounds.y, -750);
-        }
-        viewport.set_bounds({0, 0, 300, 250}, true);
-    }
+    bar->scroll_to(750, true);
+    bar.reset();
+    EXPECT_FALSE(event_hub::instance().has_handler(&viewport, event_type::resized));
+    viewport.set_bounds({0, 0, 300, 400}, true);
+    EXPECT_EQ(content->bounds.y, -750);
+
+    viewport.set_bounds({0, 0, 300, 250}, true);
+    bar = std::make_unique<scroll_bar>(0);
+    Add(*bar, {300, 0, 20, 250});
+    bar->set_content(content.get());
+    EXPECT_EQ(content->bounds.y, 0) << "a new bar starts at the top";
+    content.reset();
+    EXPECT_FALSE(event_hub::instance().has_handler(&viewport, event_type::resized));
+    EXPECT_FALSE(bar->content != nullptr || bar->is_visible(false));
+    viewport.set_bounds({0, 0, 300, 400}, true);
 }
 
 }  // namespace
