@@ -49,6 +49,11 @@ public:
         machine.locks.held.clear();
         return InstallerMain(line, os);
     }
+    // The plug-in installed earlier, held open by a running After Effects.
+    void Hold(const std::wstring& folder) {
+        WriteFile(PluginIn(folder), std::string(plugin.begin(), plugin.end()));
+        machine.files.hold_open(PluginIn(folder));
+    }
     bool Holds(const std::wstring& folder) const { return ReadFile(PluginIn(folder)) == plugin; }
     bool Exists(const std::wstring& path) const {
         return std::filesystem::exists(machine.files.host_path(path));
@@ -134,8 +139,12 @@ TEST(SilentInstall, RunsEndWithTheirCodeTheirFilesAndTheirLog) {
         {"another installer running", L"/S", true,
          [](DeploymentScene& s) { s.machine.locks.held.insert(kInstallerInstanceName); }, 1618, {},
          {"Another VelkorInstaller.exe is running", "exit code 1618"}},
-        {"an unknown switch: the reason in the named log", L"/S /Bogus \"/LOG=C:\\My Logs\\v.log\"",
-         true, nothing, 87, {},
+        {"a removal, the plug-in held by After Effects", L"/S /UNINSTALL", true,
+         [](DeploymentScene& s) { s.Hold(kAE17); }, 1603, {kAE17},
+         {"To remove from CC2017: C:\\AE17\\Plug-ins\\Quintrel\\Velkor.aex",
+          "CC2017: not removed, Windows error 32", "One or more targets failed; exit code 1603"}},
+        {"an unknown switch: the reason in the named log",
+         L"/S /Bogus \"/LOG=C:\\My Logs\\v.log\"", true, nothing, 87, {},
          {"started: /S /Bogus", "Refused: unknown switch: /Bogus; nothing written; exit code 87"},
          L"C:\\My Logs\\v.log"},
     };
@@ -164,51 +173,6 @@ TEST(SilentInstall, RunsEndWithTheirCodeTheirFilesAndTheirLog) {
         if (c.log != defaultLog) {
             EXPECT_FALSE(scene.Exists(defaultLog));
         }
-    }
-}
-
-TEST(Removal, TakesOutThePluginAndAnEmptyMakerFolderOnly) {
-    const std::wstring maker = kAE17 + L"\\Quintrel", file = PluginIn(kAE17);
-    struct Case {
-        const char* name;
-        std::function<void(DeploymentScene&)> arrange;
-        uint32_t error;
-        bool fileStays, makerStays;
-    };
-    using namespace pelsdk::platform;
-    const Case cases[] = {
-        {"present", [&](DeploymentScene& s) { s.WriteFile(file, "x"); }, 0, false, false},
-        {"absent", [](DeploymentScene&) {}, 0, false, false},
-        {"an empty maker folder", [&](DeploymentScene& s) { s.MakeFolder(maker); }, 0, false,
-         false},
-        {"another file of the maker's",
-         [&](DeploymentScene& s) {
-             s.WriteFile(file, "x");
-             s.WriteFile(maker + L"\\Other.aex", "y");
-         },
-         0, false, true},
-        {"read-only",
-         [&](DeploymentScene& s) {
-             s.WriteFile(file, "x");
-             s.machine.files.make_read_only(file);
-         },
-         kErrorAccessDenied, true, true},
-        {"held by After Effects",
-         [&](DeploymentScene& s) {
-             s.WriteFile(file, "x");
-             s.machine.files.hold_open(file);
-         },
-         kErrorSharingViolation, true, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        DeploymentScene scene;
-        scene.MakeFolder(kAE17);
-        c.arrange(scene);
-        EXPECT_EQ(RemovePluginFrom(scene.machine.files, kAE17), c.error);
-        EXPECT_EQ(scene.Exists(file), c.fileStays);
-        EXPECT_EQ(scene.IsFolder(maker), c.makerStays);
-        EXPECT_TRUE(scene.IsFolder(kAE17));
     }
 }
 
@@ -286,10 +250,6 @@ TEST(InteractiveRemoval, AsksElevatesAndReportsWithThePopup) {
         {"removed", L"/UNINSTALL", nothing, {kEnter, kEnter}, 0,
          {"Remove Velkor", "Velkor removed"}, true},
         {"kept", L"/UNINSTALL", nothing, {kEscape}, 1602, {"Remove Velkor"}, false},
-        {"held by After Effects, not retried", L"/UNINSTALL",
-         [](DeploymentScene& s) { s.machine.files.hold_open(PluginIn(kAE18)); },
-         {kEnter, kEnter, kEscape}, 1603, {"Remove Velkor", "Failed to remove", "Failed to remove"},
-         false},
         {"another installer running", L"/UNINSTALL",
          [](DeploymentScene& s) { s.machine.locks.held.insert(kInstallerInstanceName); },
          {kEscape}, 1618, {"Installer already running"}, false},
@@ -319,12 +279,20 @@ TEST(InteractiveRemoval, AsksElevatesAndReportsWithThePopup) {
         // Only a silent run prints.
         EXPECT_TRUE(scene.machine.terminal.lines.empty());
     }
+    // Held by After Effects: a retry fails again, and only the target that failed is named.
     DeploymentScene scene;
     scene.RegisterVersions();
-    scene.Answer({kEscape});
-    InstallerMain(L"/UNINSTALL", scene.os);
-    EXPECT_EQ(scene.messages.at(0),
-              "Remove Velkor from After Effects?\n\nCC2015\nCC2017\nCC2018");
+    scene.WriteFile(PluginIn(kAE17), "installed");
+    scene.Hold(kAE18);
+    scene.Answer({kEnter, kEnter, kEscape});
+    EXPECT_EQ(scene.Start(L"/UNINSTALL"), 1603);
+    EXPECT_EQ(scene.asked, (std::vector<std::string>{"Remove Velkor", "Failed to remove",
+                                                     "Failed to remove"}));
+    EXPECT_EQ(scene.messages.at(0), "Remove Velkor from After Effects?\n\nCC2015\nCC2017\nCC2018");
+    EXPECT_EQ(scene.messages.at(2), "Velkor could not be removed from:\n\nCC2018\n\nMake sure "
+                                    "that After Effects is closed.\n\nDo you want to retry?");
+    EXPECT_FALSE(scene.Exists(PluginIn(kAE17)));
+    EXPECT_TRUE(scene.Holds(kAE18));
 }
 
 }  // namespace
