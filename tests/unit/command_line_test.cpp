@@ -41,7 +41,6 @@ TEST(CommandLine, DeploymentSwitchesParseOrRefuse) {
     // clang-format off
     const Case cases[] = {
         // Without a deployment switch the wizard's "/UAC" test decides, as it always did.
-        {L"", false, ""},
         {L"/UAC", false, ""},
         {L"/s", true, "", true},
         {L"/uac /S", true, "", true, false, true},
