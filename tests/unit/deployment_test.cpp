@@ -9,7 +9,6 @@
 #include "installer/engine/apps_entry.h"
 #include "installer/engine/install_worker.h"
 #include "installer/engine/path_helpers.h"
-#include "installer/engine/plugin_removal.h"
 #include "installer/engine/single_instance.h"
 #include "installer/ui/entry_point.h"
 #include "installer/ui/notification_popup.h"
