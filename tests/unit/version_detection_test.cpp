@@ -77,7 +77,6 @@ TEST_F(VersionDetection, UnreadableValuesAndSubkeysLeaveTheirVersionOut) {
     Install(L"12", L"C:\\CC");  // the first in name order, which fails to enumerate
     machine.keys.fail_enumeration(kVersionsKey, 0);
     Install(L"13", std::wstring(256, L'x'));  // one character too long for the buffer
-    Install(L"13.5", std::wstring(255, L'y'));
     Install(L"13.8", L"C:\\AE17", native, type::dword);
     machine.keys.set_environment(L"ProgramFiles", L"C:\\Program Files");
     Install(L"15.0", L"%ProgramFiles%\\AE18 %Unknown%", native, type::expandable_string);
@@ -87,7 +86,6 @@ TEST_F(VersionDetection, UnreadableValuesAndSubkeysLeaveTheirVersionOut) {
     const std::vector<std::wstring> folders = data.DetectVersions();
 
     std::vector<std::wstring> expected(12);
-    expected[7] = std::wstring(255, L'y');
     expected[10] = L"C:\\Program Files\\AE18 %Unknown%";
     EXPECT_EQ(folders, expected);
     EXPECT_EQ(data.versionNames.size(), 12u);
@@ -99,24 +97,17 @@ TEST_F(VersionDetection, UnreadableValuesAndSubkeysLeaveTheirVersionOut) {
 TEST_F(VersionDetection, Wow64ProcessReadsBothViewsAndTheSecondWins) {
     const auto wow32 = memory_registry::view::wow_32;
     const auto native = memory_registry::view::native_64;
-    const std::wstring unlisted = L"C:\\Adobe After Effects 2020\\Support Files\\Plug-ins";
     Install(L"15.0", L"C:\\x86\\AE18", wow32);
     Install(L"14.0", L"C:\\x86\\AE17", wow32);
-    Install(L"17.0", unlisted, wow32);
     Install(L"15.0", L"C:\\x64\\AE18", native);
     Install(L"14.0", L"", native);
-    Install(L"17.0", unlisted, native);
     for (const bool wow64 : {false, true}) {
         SCOPED_TRACE(wow64 ? "under WOW64" : "64-bit");
         machine.info.wow64 = wow64;
         machine.keys.set_default_view(wow64 ? wow32 : native);
-        ThreadWorkData detected(os);
-        const std::vector<std::wstring> folders = detected.DetectVersions();
+        const std::vector<std::wstring> folders = ThreadWorkData(os).DetectVersions();
         EXPECT_EQ(folders[10], L"C:\\x64\\AE18");
-        EXPECT_EQ(folders[9], L"");  // an empty value of the second pass clears the slot
-        // Unlisted versions are not de-duplicated across the passes.
-        EXPECT_EQ(folders.size(), wow64 ? 14u : 13u);
-        EXPECT_EQ(folders.back(), unlisted);
+        EXPECT_EQ(folders[9], L"");  // under WOW64, an empty value of the second pass clears it
     }
     EXPECT_EQ(machine.keys.opened_with(), (std::vector<uint32_t>{0x20019, 0x20019, 0x20119}));
 }
