@@ -74,11 +74,8 @@ TEST(CommandLine, DeploymentSwitchesParseOrRefuse) {
         const std::optional<DeploymentRequest> request = ParseDeploymentSwitches(c.line);
         ASSERT_EQ(request.has_value(), c.deployment);
         if (!request) continue;
-        if (c.refusal.empty()) {
-            EXPECT_EQ(request->refusal, "");
-        } else {
-            EXPECT_NE(request->refusal.find(c.refusal), std::string::npos) << request->refusal;
-        }
+        EXPECT_EQ(request->refusal.empty(), c.refusal.empty()) << request->refusal;
+        EXPECT_NE(request->refusal.find(c.refusal), std::string::npos) << request->refusal;
         EXPECT_EQ(request->silent, c.silent);
         EXPECT_EQ(request->logFile, c.log);
         if (!c.refusal.empty()) continue;
