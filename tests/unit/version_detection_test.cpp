@@ -59,6 +59,7 @@ TEST_F(VersionDetection, ListsKnownVersionsOldestFirstThenUnlistedThenCustom) {
         {kCustomVersionIndex, L"", L"", "Custom"},
     };
     ASSERT_EQ(entries.size(), std::size(expected));
+    ASSERT_EQ(data.versionNames.size(), 14u);
     for (size_t i = 0; i < entries.size(); ++i) {
         SCOPED_TRACE(expected[i].name);
         EXPECT_EQ(entries[i].index, expected[i].index);
