@@ -9,7 +9,6 @@
 #include "installer/engine/apps_entry.h"
 #include "installer/engine/install_worker.h"
 #include "installer/engine/path_helpers.h"
-#include "installer/engine/plugin_removal.h"
 #include "installer/engine/single_instance.h"
 #include "installer/ui/entry_point.h"
 #include "installer/ui/notification_popup.h"
@@ -48,6 +47,11 @@ public:
     int Start(const std::wstring& line) {
         machine.locks.held.clear();
         return InstallerMain(line, os);
+    }
+    // The plug-in installed earlier, held open by a running After Effects.
+    void Hold(const std::wstring& folder) {
+        WriteFile(PluginIn(folder), std::string(plugin.begin(), plugin.end()));
+        machine.files.hold_open(PluginIn(folder));
     }
     bool Holds(const std::wstring& folder) const { return ReadFile(PluginIn(folder)) == plugin; }
     bool Exists(const std::wstring& path) const {
@@ -134,8 +138,12 @@ TEST(SilentInstall, RunsEndWithTheirCodeTheirFilesAndTheirLog) {
         {"another installer running", L"/S", true,
          [](DeploymentScene& s) { s.machine.locks.held.insert(kInstallerInstanceName); }, 1618, {},
          {"Another VelkorInstaller.exe is running", "exit code 1618"}},
-        {"an unknown switch: the reason in the named log", L"/S /Bogus \"/LOG=C:\\My Logs\\v.log\"",
-         true, nothing, 87, {},
+        {"a removal, the plug-in held by After Effects", L"/S /UNINSTALL", true,
+         [](DeploymentScene& s) { s.Hold(kAE17); }, 1603, {kAE17},
+         {"To remove from CC2017: C:\\AE17\\Plug-ins\\Quintrel\\Velkor.aex",
+          "CC2017: not removed, Windows error 32", "One or more targets failed; exit code 1603"}},
+        {"an unknown switch: the reason in the named log",
+         L"/S /Bogus \"/LOG=C:\\My Logs\\v.log\"", true, nothing, 87, {},
          {"started: /S /Bogus", "Refused: unknown switch: /Bogus; nothing written; exit code 87"},
          L"C:\\My Logs\\v.log"},
     };
@@ -164,51 +172,6 @@ TEST(SilentInstall, RunsEndWithTheirCodeTheirFilesAndTheirLog) {
         if (c.log != defaultLog) {
             EXPECT_FALSE(scene.Exists(defaultLog));
         }
-    }
-}
-
-TEST(Removal, TakesOutThePluginAndAnEmptyMakerFolderOnly) {
-    const std::wstring maker = kAE17 + L"\\Quintrel", file = PluginIn(kAE17);
-    struct Case {
-        const char* name;
-        std::function<void(DeploymentScene&)> arrange;
-        uint32_t error;
-        bool fileStays, makerStays;
-    };
-    using namespace pelsdk::platform;
-    const Case cases[] = {
-        {"present", [&](DeploymentScene& s) { s.WriteFile(file, "x"); }, 0, false, false},
-        {"absent", [](DeploymentScene&) {}, 0, false, false},
-        {"an empty maker folder", [&](DeploymentScene& s) { s.MakeFolder(maker); }, 0, false,
-         false},
-        {"another file of the maker's",
-         [&](DeploymentScene& s) {
-             s.WriteFile(file, "x");
-             s.WriteFile(maker + L"\\Other.aex", "y");
-         },
-         0, false, true},
-        {"read-only",
-         [&](DeploymentScene& s) {
-             s.WriteFile(file, "x");
-             s.machine.files.make_read_only(file);
-         },
-         kErrorAccessDenied, true, true},
-        {"held by After Effects",
-         [&](DeploymentScene& s) {
-             s.WriteFile(file, "x");
-             s.machine.files.hold_open(file);
-         },
-         kErrorSharingViolation, true, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        DeploymentScene scene;
-        scene.MakeFolder(kAE17);
-        c.arrange(scene);
-        EXPECT_EQ(RemovePluginFrom(scene.machine.files, kAE17), c.error);
-        EXPECT_EQ(scene.Exists(file), c.fileStays);
-        EXPECT_EQ(scene.IsFolder(maker), c.makerStays);
-        EXPECT_TRUE(scene.IsFolder(kAE17));
     }
 }
 
@@ -270,9 +233,9 @@ TEST(InteractiveRemoval, AsksElevatesAndReportsWithThePopup) {
         std::function<void(DeploymentScene&)> arrange;
         std::deque<uint64_t> keys;
         int code;
-        std::vector<std::string> popups;
-        bool removed;
+        std::vector<std::string> popups;  // the titles; the plug-in goes with exit code 0 only
         std::vector<std::wstring> launched = {};
+        std::string lastMessage = "";  // of the last popup, where given
     };
     const auto elevatedTwinEnds = [](pelsdk::platform::twin_result twin) {
         return [twin](DeploymentScene& s) {
@@ -281,28 +244,31 @@ TEST(InteractiveRemoval, AsksElevatesAndReportsWithThePopup) {
         };
     };
     const auto nothing = [](DeploymentScene&) {};
+    const auto anotherRuns = [](DeploymentScene& s) {
+        s.machine.locks.held.insert(kInstallerInstanceName);
+    };
     // clang-format off
     const Case cases[] = {
         {"removed", L"/UNINSTALL", nothing, {kEnter, kEnter}, 0,
-         {"Remove Velkor", "Velkor removed"}, true},
-        {"kept", L"/UNINSTALL", nothing, {kEscape}, 1602, {"Remove Velkor"}, false},
-        {"held by After Effects, not retried", L"/UNINSTALL",
-         [](DeploymentScene& s) { s.machine.files.hold_open(PluginIn(kAE18)); },
-         {kEnter, kEnter, kEscape}, 1603, {"Remove Velkor", "Failed to remove", "Failed to remove"},
-         false},
-        {"another installer running", L"/UNINSTALL",
-         [](DeploymentScene& s) { s.machine.locks.held.insert(kInstallerInstanceName); },
-         {kEscape}, 1618, {"Installer already running"}, false},
-        {"the wizard, while another installer runs", L"/UAC",
-         [](DeploymentScene& s) { s.machine.locks.held.insert(kInstallerInstanceName); },
-         {kEscape}, 1618, {"Installer already running"}, false},
+         {"Remove Velkor", "Velkor removed"}},
+        {"kept", L"/UNINSTALL", nothing, {kEscape}, 1602, {"Remove Velkor"}, {},
+         "Remove Velkor from After Effects?\n\nCC2015\nCC2017\nCC2018"},
+        // A retry fails again, and only the target that failed is named.
+        {"held by After Effects", L"/UNINSTALL", [](DeploymentScene& s) { s.Hold(kAE18); },
+         {kEnter, kEnter, kEscape}, 1603,
+         {"Remove Velkor", "Failed to remove", "Failed to remove"}, {},
+         "Velkor could not be removed from:\n\nCC2018\n\nMake sure that After Effects is closed."
+         "\n\nDo you want to retry?"},
+        {"another installer running", L"/UNINSTALL", anotherRuns, {kEscape}, 1618,
+         {"Installer already running"}},
+        {"the wizard, while another installer runs", L"/UAC", anotherRuns, {kEscape}, 1618,
+         {"Installer already running"}},
         {"not elevated: the elevated twin's code", L"/UNINSTALL /LOG=C:\\r.log",
-         elevatedTwinEnds({true, 1603}), {}, 1603, {}, false,
-         {L"/UAC /UNINSTALL /LOG=C:\\r.log"}},
-        {"elevation refused", L"/UNINSTALL", elevatedTwinEnds({false, 1223}), {}, 1602, {}, false,
+         elevatedTwinEnds({true, 1603}), {}, 1603, {}, {L"/UAC /UNINSTALL /LOG=C:\\r.log"}},
+        {"elevation refused", L"/UNINSTALL", elevatedTwinEnds({false, 1223}), {}, 1602, {},
          {L"/UAC /UNINSTALL"}},
         {"a twin still not elevated starts no other", L"/UAC /UNINSTALL",
-         elevatedTwinEnds({true, 0}), {}, 740, {}, false},
+         elevatedTwinEnds({true, 0}), {}, 740, {}},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -314,17 +280,12 @@ TEST(InteractiveRemoval, AsksElevatesAndReportsWithThePopup) {
         scene.Answer(c.keys);
         EXPECT_EQ(InstallerMain(c.line, scene.os), c.code);
         EXPECT_EQ(scene.asked, c.popups);
-        EXPECT_EQ(scene.Exists(PluginIn(kAE18)), !c.removed);
+        if (!c.lastMessage.empty()) EXPECT_EQ(scene.messages.back(), c.lastMessage);
+        EXPECT_EQ(scene.Exists(PluginIn(kAE18)), c.code != 0);
         EXPECT_EQ(scene.machine.launcher.elevated_launches, c.launched);
         // Only a silent run prints.
         EXPECT_TRUE(scene.machine.terminal.lines.empty());
     }
-    DeploymentScene scene;
-    scene.RegisterVersions();
-    scene.Answer({kEscape});
-    InstallerMain(L"/UNINSTALL", scene.os);
-    EXPECT_EQ(scene.messages.at(0),
-              "Remove Velkor from After Effects?\n\nCC2015\nCC2017\nCC2018");
 }
 
 }  // namespace

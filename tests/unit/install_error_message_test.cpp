@@ -9,7 +9,8 @@ const std::string kPluginHints =
     ").\n - Make sure that After Effects is closed\n - Make sure you have enough disk space.\n"
     " - Make sure you have administrative privileges.";
 const std::string kDiskHints =
-    ").\n - Make sure you have enough disk space.\n - Make sure you have administrative privileges.";
+    ").\n - Make sure you have enough disk space.\n"
+    " - Make sure you have administrative privileges.";
 
 TEST(InstallErrorMessage, EveryCodeHasItsText) {
     struct Row {
@@ -38,7 +39,9 @@ TEST(InstallErrorMessage, EveryCodeHasItsText) {
          ").\n - Please download the installer again."},
         {{1001}, "Could not find the installer package (Error code: ", kCorrupt},
         // Codes of no row, between and around the listed ones, negative and extreme.
-        {{0, 1, 2, 21, 39, 41, 125, 999, 1002, -5, -20, INT32_MIN, INT32_MAX}, "Unkown error (", ")."},
+        {{0, 1, 2, 21, 39, 41, 125, 999, 1002, -5, -20, INT32_MIN, INT32_MAX},
+         "Unkown error (",
+         ")."},
     };
     for (const Row& row : rows) {
         for (int32_t code : row.codes) {

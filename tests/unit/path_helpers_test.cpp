@@ -40,29 +40,26 @@ TEST(PathHelpers, JoinParentAndLastComponent) {
 
 using CreateDirectoriesTest = HeadlessTest;
 
-TEST_F(CreateDirectoriesTest, CreatesEveryMissingParent) {
-    EXPECT_TRUE(CreateDirectories(machine.files, L"C:\\ProgramData\\Quintrel\\a\\b"));
-    EXPECT_TRUE(IsFolder(L"C:\\ProgramData\\Quintrel\\a\\b"));
-    // Existing folders are fine.
-    EXPECT_TRUE(CreateDirectories(machine.files, L"C:\\ProgramData\\Quintrel"));
-}
-
-TEST_F(CreateDirectoriesTest, ReportsFailureWithoutLooping) {
+TEST_F(CreateDirectoriesTest, MakesEveryMissingParentOrFailsWithoutLooping) {
     WriteFile(L"C:\\Data\\blocker", "a file where a folder is expected");
-    struct Case {
-        const wchar_t* name;
-        std::wstring path;
-    };
     machine.files.fail_making(L"C:\\Denied");
+    struct Case {
+        const char* name;
+        std::wstring path;
+        bool made;
+    };
     const Case cases[] = {
-        {L"empty path", L""},
-        {L"file in the way of a parent", L"C:\\Data\\blocker\\a\\b"},
-        {L"parent that cannot be made", L"C:\\Denied\\x"},
-        {L"drive that does not exist", L"D:\\x\\y"},
+        {"every parent missing", L"C:\\ProgramData\\Quintrel\\a\\b", true},
+        {"already there", L"C:\\ProgramData\\Quintrel", true},
+        {"empty path", L"", false},
+        {"a file in the way of a parent", L"C:\\Data\\blocker\\a\\b", false},
+        {"a parent that cannot be made", L"C:\\Denied\\x", false},
+        {"a drive that does not exist", L"D:\\x\\y", false},
     };
     for (const Case& c : cases) {
-        EXPECT_FALSE(CreateDirectories(machine.files, c.path)) << c.name;
+        EXPECT_EQ(CreateDirectories(machine.files, c.path), c.made) << c.name;
     }
+    EXPECT_TRUE(IsFolder(L"C:\\ProgramData\\Quintrel\\a\\b"));
     EXPECT_FALSE(IsFolder(L"C:\\Denied"));
 }
 

@@ -2,6 +2,7 @@
 
 #include "installer/engine/thread_work_data.h"
 #include "installer/engine/version_list.h"
+#include "installer/engine/version_name.h"
 #include "tests/support/headless_scene.h"
 
 namespace {
@@ -13,162 +14,131 @@ const std::wstring kVersionsKey = L"SOFTWARE\\Adobe\\After Effects";
 class VersionDetection : public HeadlessTest {
 protected:
     void Install(const std::wstring& subkey, const std::wstring& folder,
-                 memory_registry::view in = memory_registry::view::native_64) {
-        machine.keys.set_value(kVersionsKey + L"\\" + subkey, L"PluginInstallPath", folder,
-                               memory_registry::value_type::string, in);
+                 memory_registry::view in = memory_registry::view::native_64,
+                 memory_registry::value_type type = memory_registry::value_type::string) {
+        machine.keys.set_value(kVersionsKey + L"\\" + subkey, L"PluginInstallPath", folder, type,
+                               in);
     }
 
     ThreadWorkData data{os};
 };
 
-TEST_F(VersionDetection, KnownSubkeysFillTheirSlotsAndIgnoredOnesAreNeverOffered) {
-    struct Case {
-        std::wstring subkey;
-        int expectedIndex;  // -1: not offered
-    };
-    const Case cases[] = {
-        {L"8.0", -1},   {L"9.0", -1},   {L"10.0", -1},  {L"10.5", -1}, {L"11", -1},
-        {L"12", 5},     {L"13", 6},     {L"13.5", 7},   {L"13.8", 8},  {L"14.0", 9},
-        {L"15.0", 10},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.subkey.begin(), c.subkey.end()));
-        pelsdk::platform::headless_machine fresh(root.path(), TestImaging());
-        fresh.keys.set_value(kVersionsKey + L"\\" + c.subkey, L"PluginInstallPath", L"C:\\AE\\Plug-ins");
-        ThreadWorkData detected(fresh.services_of());
-        const std::vector<std::wstring> folders = detected.DetectVersions();
-        ASSERT_EQ(folders.size(), 12u);
-        ASSERT_EQ(detected.versionNames.size(), 12u);
-        for (int i = 0; i < 12; ++i) {
-            EXPECT_EQ(folders[i], i == c.expectedIndex ? L"C:\\AE\\Plug-ins" : L"") << "slot " << i;
-        }
+TEST_F(VersionDetection, KnownSubkeysFillTheirSlotsAndOlderOnesAreNeverOffered) {
+    for (const std::wstring subkey : {L"8.0", L"9.0", L"10.0", L"10.5", L"11", L"12", L"13",
+                                      L"13.5", L"13.8", L"14.0", L"15.0"}) {
+        Install(subkey, L"C:\\" + subkey);
     }
+    const std::vector<std::wstring> expected = {
+        L"",       L"",       L"",         L"",         L"",         L"C:\\12",
+        L"C:\\13", L"C:\\13.5", L"C:\\13.8", L"C:\\14.0", L"C:\\15.0", L""};
+    EXPECT_EQ(data.DetectVersions(), expected);
+    EXPECT_EQ(data.versionNames.size(), 12u);
 }
 
 TEST_F(VersionDetection, ListsKnownVersionsOldestFirstThenUnlistedThenCustom) {
+    const std::wstring aeCC2019 = L"E:\\Adobe After Effects CC 2019\\Support Files";
+    const std::wstring ae2019 = L"C:\\Adobe\\Adobe After Effects 2019\\Support Files";
     Install(L"15.0", L"D:\\AE18\\Plug-ins");
-    Install(L"16.0", L"C:\\Program Files\\Adobe\\Adobe After Effects 2019\\Support Files\\Plug-ins\\");
+    Install(L"16.0", ae2019 + L"\\Plug-ins\\");
     Install(L"13.5", L"C:/AE15/Plug-ins");
-    Install(L"12.0", L"E:\\Adobe After Effects CC 2019\\Support Files\\Plug-ins");
+    Install(L"12.0", aeCC2019 + L"\\Plug-ins");
 
     const std::vector<VersionEntry> entries = BuildVersionList(data);
 
-    ASSERT_EQ(entries.size(), 5u);
-    EXPECT_EQ(entries[0].index, 7);
-    EXPECT_EQ(entries[0].pluginFolder, L"C:\\AE15\\Plug-ins");
-    EXPECT_EQ(entries[0].scriptFolder, L"C:\\AE15\\Scripts");
-    EXPECT_EQ(entries[1].index, 10);
-    EXPECT_EQ(entries[1].pluginFolder, L"D:\\AE18\\Plug-ins");
-    // Unlisted versions in enumeration (name) order: "12.0" is not the known "12".
-    EXPECT_EQ(entries[2].index, 12);
-    EXPECT_EQ(data.versionNames[12], "CC2019");
-    EXPECT_EQ(entries[3].index, 13);
-    EXPECT_EQ(data.versionNames[13], "2019");
-    EXPECT_EQ(entries[3].scriptFolder,
-              L"C:\\Program Files\\Adobe\\Adobe After Effects 2019\\Support Files\\Scripts");
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(entries[i].selected);
+    struct Row {
+        int32_t index;
+        std::wstring plugins, scripts;
+        std::string name;
+    };
+    // Unlisted versions follow in name order: "12.0" is not the known "12".
+    const Row expected[] = {
+        {7, L"C:\\AE15\\Plug-ins", L"C:\\AE15\\Scripts", "CC2015"},
+        {10, L"D:\\AE18\\Plug-ins", L"D:\\AE18\\Scripts", "CC2018"},
+        {12, aeCC2019 + L"\\Plug-ins", aeCC2019 + L"\\Scripts", "CC2019"},
+        {13, ae2019 + L"\\Plug-ins\\", ae2019 + L"\\Scripts", "2019"},
+        {kCustomVersionIndex, L"", L"", "Custom"},
+    };
+    ASSERT_EQ(entries.size(), std::size(expected));
+    ASSERT_EQ(data.versionNames.size(), 14u);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        SCOPED_TRACE(expected[i].name);
+        EXPECT_EQ(entries[i].index, expected[i].index);
+        EXPECT_EQ(entries[i].pluginFolder, expected[i].plugins);
+        EXPECT_EQ(entries[i].scriptFolder, expected[i].scripts);
+        EXPECT_EQ(data.versionNames[entries[i].index], expected[i].name);
+        // Every version found is ticked; the custom folder is not.
+        EXPECT_EQ(entries[i].selected, i + 1 < entries.size());
         EXPECT_EQ(entries[i].status, 0);
     }
-    EXPECT_EQ(entries[4].index, kCustomVersionIndex);
-    EXPECT_EQ(entries[4].pluginFolder, L"");
-    EXPECT_EQ(entries[4].scriptFolder, L"");
-    EXPECT_FALSE(entries[4].selected);
 }
 
-TEST_F(VersionDetection, UnreadableValuesLeaveTheirVersionOut) {
-    Install(L"12", std::wstring(256, L'x'));      // one character too long for the buffer
-    Install(L"13", std::wstring(255, L'y'));      // fits exactly
-    Install(L"13.5", L"");                         // empty: not installed
-    Install(L"17.0", L"");                         // unlisted and empty: dropped
-    machine.keys.set_value(kVersionsKey + L"\\14.0", L"PluginInstallPath", L"C:\\AE17",
-                           memory_registry::value_type::dword);
-    machine.keys.set_value(kVersionsKey + L"\\15.0", L"OtherValue", L"C:\\AE18");
-    Install(L"13.8", std::wstring(L"C:\\AE\0garbage", 14));  // ends at its first zero
+TEST_F(VersionDetection, UnreadableValuesAndSubkeysLeaveTheirVersionOut) {
+    const auto native = memory_registry::view::native_64;
+    using type = memory_registry::value_type;
+    Install(L"12", L"C:\\CC");  // the first in name order, which fails to enumerate
+    machine.keys.fail_enumeration(kVersionsKey, 0);
+    Install(L"13", std::wstring(256, L'x'));  // one character too long for the buffer
+    Install(L"13.8", L"C:\\AE17", native, type::dword);
+    machine.keys.set_environment(L"ProgramFiles", L"C:\\Program Files");
+    Install(L"15.0", L"%ProgramFiles%\\AE18 %Unknown%", native, type::expandable_string);
+    Install(L"17.0", L"");  // unlisted and empty
+    Install(std::wstring(256, L'9'), L"C:\\Name\\Too\\Long");
 
     const std::vector<std::wstring> folders = data.DetectVersions();
 
-    ASSERT_EQ(folders.size(), 12u);
-    EXPECT_EQ(folders[5], L"");
-    EXPECT_EQ(folders[6], std::wstring(255, L'y'));
-    EXPECT_EQ(folders[7], L"");
-    EXPECT_EQ(folders[8], L"C:\\AE");
-    EXPECT_EQ(folders[9], L"");
-    EXPECT_EQ(folders[10], L"");
+    std::vector<std::wstring> expected(12);
+    expected[10] = L"C:\\Program Files\\AE18 %Unknown%";
+    EXPECT_EQ(folders, expected);
     EXPECT_EQ(data.versionNames.size(), 12u);
     EXPECT_EQ(machine.keys.open_key_count(), 0u);
 }
 
-TEST_F(VersionDetection, ExpandableValuesAreReadExpanded) {
-    machine.keys.set_environment(L"ProgramFiles", L"C:\\Program Files");
-    const auto expandable = memory_registry::value_type::expandable_string;
-    machine.keys.set_value(kVersionsKey + L"\\14.0", L"PluginInstallPath",
-                           L"%ProgramFiles%\\AE17 %Unknown% 100%", expandable);
-    // Fits before expansion, not after.
-    machine.keys.set_value(kVersionsKey + L"\\15.0", L"PluginInstallPath",
-                           L"%ProgramFiles%" + std::wstring(245, L'x'), expandable);
-
-    const std::vector<std::wstring> folders = data.DetectVersions();
-
-    EXPECT_EQ(folders[9], L"C:\\Program Files\\AE17 %Unknown% 100%");
-    EXPECT_EQ(folders[10], L"");
-}
-
-TEST_F(VersionDetection, SubkeysThatFailToEnumerateAreSkipped) {
-    Install(L"12", L"C:\\CC");
-    Install(L"13", L"C:\\CC2014");
-    Install(std::wstring(255, L'9'), L"C:\\Longest\\Name\\Plug-ins");  // the longest name allowed
-    Install(std::wstring(256, L'8'), L"C:\\TooLong\\Name\\Plug-ins");
-    machine.keys.fail_enumeration(kVersionsKey, 0);  // "12" comes first in name order
-
-    const std::vector<std::wstring> folders = data.DetectVersions();
-
-    EXPECT_EQ(folders[5], L"");
-    EXPECT_EQ(folders[6], L"C:\\CC2014");
-    ASSERT_EQ(folders.size(), 13u);
-    EXPECT_EQ(folders[12], L"C:\\Longest\\Name\\Plug-ins");
-    EXPECT_EQ(data.versionNames[12], "Longest");
-}
-
-TEST_F(VersionDetection, MissingKeyGivesOnlyTheCustomRow) {
-    const std::vector<VersionEntry> entries = BuildVersionList(data);
-    ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(entries[0].index, kCustomVersionIndex);
-    EXPECT_EQ(machine.keys.opened_with(), std::vector<uint32_t>{0x20019});
-}
-
+// A 32-bit build runs under WOW64: it reads its own view, then the 64-bit one, whose values win.
+// A 64-bit build reads its own view once.
 TEST_F(VersionDetection, Wow64ProcessReadsBothViewsAndTheSecondWins) {
-    machine.info.wow64 = true;
-    machine.keys.set_default_view(memory_registry::view::wow_32);
-    Install(L"15.0", L"C:\\x86\\AE18", memory_registry::view::wow_32);
-    Install(L"14.0", L"C:\\x86\\AE17", memory_registry::view::wow_32);
-    Install(L"15.0", L"C:\\x64\\AE18", memory_registry::view::native_64);
-    Install(L"14.0", L"", memory_registry::view::native_64);
-    const std::wstring unlisted = L"C:\\Adobe After Effects 2020\\Support Files\\Plug-ins";
-    Install(L"17.0", unlisted, memory_registry::view::wow_32);
-    Install(L"17.0", unlisted, memory_registry::view::native_64);
-
-    const std::vector<std::wstring> folders = data.DetectVersions();
-
-    EXPECT_EQ(machine.keys.opened_with(), (std::vector<uint32_t>{0x20019, 0x20119}));
-    EXPECT_EQ(folders[10], L"C:\\x64\\AE18");
-    EXPECT_EQ(folders[9], L"");  // an empty value of the second pass clears the slot
-    // Unlisted versions are not de-duplicated across the passes.
-    ASSERT_EQ(folders.size(), 14u);
-    EXPECT_EQ(folders[12], unlisted);
-    EXPECT_EQ(folders[13], unlisted);
-    EXPECT_EQ(data.versionNames[12], "2020");
-    EXPECT_EQ(data.versionNames[13], "2020");
-    EXPECT_EQ(machine.keys.open_key_count(), 0u);
+    const auto wow32 = memory_registry::view::wow_32;
+    const auto native = memory_registry::view::native_64;
+    Install(L"15.0", L"C:\\x86\\AE18", wow32);
+    Install(L"14.0", L"C:\\x86\\AE17", wow32);
+    Install(L"15.0", L"C:\\x64\\AE18", native);
+    Install(L"14.0", L"", native);
+    for (const bool wow64 : {false, true}) {
+        SCOPED_TRACE(wow64 ? "under WOW64" : "64-bit");
+        machine.info.wow64 = wow64;
+        machine.keys.set_default_view(wow64 ? wow32 : native);
+        const std::vector<std::wstring> folders = ThreadWorkData(os).DetectVersions();
+        EXPECT_EQ(folders[10], L"C:\\x64\\AE18");
+        EXPECT_EQ(folders[9], L"");  // under WOW64, an empty value of the second pass clears it
+    }
+    EXPECT_EQ(machine.keys.opened_with(), (std::vector<uint32_t>{0x20019, 0x20019, 0x20119}));
 }
 
-TEST_F(VersionDetection, NativeProcessReadsOnce) {
-    Install(L"15.0", L"C:\\x86\\AE18", memory_registry::view::wow_32);
-    Install(L"14.0", L"C:\\x64\\AE17");
-    const std::vector<std::wstring> folders = data.DetectVersions();
-    EXPECT_EQ(machine.keys.opened_with(), std::vector<uint32_t>{0x20019});
-    EXPECT_EQ(folders[9], L"C:\\x64\\AE17");
-    EXPECT_EQ(folders[10], L"");
+// An unlisted version is named after the folder two levels above its plug-in folder.
+TEST(VersionNameFromPath, NamesTheFolderTwoLevelsAbovePluginFolder) {
+    struct Case {
+        std::wstring folder;
+        std::string name;
+    };
+    // Plain names ("2019", "CC 2019") are in the version list test above; these are the edges.
+    const Case cases[] = {
+        // No "After Effects" in the name: the whole name, less its white space.
+        {L"D:\\My AE\\Support\\Plug-ins", "MyAE"},
+        {L"D:\\My\tA\nE\r\v\f\\x\\y", "MyAE"},
+        // The last occurrence counts.
+        {L"C:\\After Effects After Effects 7\\a\\b", "7"},
+        // Nothing follows "After Effects": the name stays whole.
+        {L"C:\\Adobe After Effects\\a\\b", "AdobeAfterEffects"},
+        {L"C:\\x\\Adobe After Effects \\a\\b", ""},
+        // Matching is case-sensitive.
+        {L"C:\\adobe after effects 2021\\a\\b", "adobeaftereffects2021"},
+        // Too few levels.
+        {L"Support\\Plug-ins", ""},
+        {L"Root\\Support\\Plug-ins", "Root"},
+        {L"C:\\Adobe After Effects 2\u00e9\u4e2d\\a\\b", "2\xc3\xa9\xe4\xb8\xad"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(VersionNameFromPath(c.folder), c.name) << "case " << (&c - cases);
+    }
 }
 
 }  // namespace
