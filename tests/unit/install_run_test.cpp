@@ -6,24 +6,25 @@
 #include <thread>
 
 #include "installer/engine/apps_entry.h"
+#include "installer/engine/install_error_message.h"
 #include "installer/engine/install_worker.h"
 #include "installer/ui/install_progress.h"
 #include "installer/ui/installer_ui.h"
 #include "installer/ui/notification_popup.h"
 #include "tests/support/headless_scene.h"
 #include "tests/support/host_of.h"
-#include "tests/support/test_imaging.h"
 #include "ui/widgets/markup_parser.h"
 
 namespace {
 
+using pelsdk::platform::access_event;
 using pelsdk::platform::scripted_window_host;
 using pelsdk::ui::event_type;
+using Lines = std::vector<std::string>;
 
-std::string Progress(const std::string& percent, const std::string& done,
-                     const std::string& total) {
-    return "<html><body><font color = \"#1b6936\">" + percent + "% </font> Complete (" + done +
-           "MB of " + total + "MB)</body></html>";
+// What a label shows of the markup it was given.
+std::string Shown(const std::string& markup) {
+    return pelsdk::ui::parse_markup(markup, pelsdk::ui::text_run{}).text;
 }
 
 // Rows of folder C:\<index>; selected unless the status is negative, which stands for 0.
@@ -43,31 +44,37 @@ TEST(InstallProgress, FiguresAndFolderListFollowTheRows) {
     struct Case {
         std::vector<VersionEntry> rows;
         bool finished;
-        std::string progress;
+        std::string shown;
         std::vector<std::wstring> folders;
     };
     // clang-format off
     const Case cases[] = {
-        {Rows({2, 1}), false, Progress("50", "0.8", "1.7"), {L"", L"C:\\1", L""}},
-        {Rows({0, 2, 40}), false, Progress("33", "0.8", "2.5"), {L"C:\\0", L"", L"C:\\2", L""}},
-        {Rows({2, -1, 2, 0}), false, Progress("67", "1.7", "2.5"), {L"", L"", L"", L"C:\\3", L""}},
+        {Rows({2, 1}), false, "50%  Complete (0.8MB of 1.7MB)", {L"", L"C:\\1", L""}},
+        {Rows({0, 2, 40}), false, "33%  Complete (0.8MB of 2.5MB)",
+         {L"C:\\0", L"", L"C:\\2", L""}},
+        {Rows({2, -1, 2, 0}), false, "67%  Complete (1.7MB of 2.5MB)",
+         {L"", L"", L"", L"C:\\3", L""}},
         // 12.5 rounds away from zero.
-        {Rows({2, 0, 0, 0, 0, 0, 0, 0}), false, Progress("13", "0.8", "6.6"),
+        {Rows({2, 0, 0, 0, 0, 0, 0, 0}), false, "13%  Complete (0.8MB of 6.6MB)",
          {L"", L"C:\\1", L"C:\\2", L"C:\\3", L"C:\\4", L"C:\\5", L"C:\\6", L"C:\\7", L""}},
         // Counted as selected, but it has nothing to write.
-        {customWithoutFolder, false, Progress("50", "0.8", "0.8"), {L"", L""}},
-        {Rows({0}, L"D:\\Mine"), false, Progress("0", "0.0", "1.7"), {L"C:\\0", L"D:\\Mine"}},
-        {Rows({2, 40}), true, Progress("100", "0.8", "1.7"), {L"", L"C:\\1", L""}},
-        {Rows({}), false, Progress("0", "0.0", "0.0"), {L""}},
+        {customWithoutFolder, false, "50%  Complete (0.8MB of 0.8MB)", {L"", L""}},
+        {Rows({0}, L"D:\\Mine"), false, "0%  Complete (0.0MB of 1.7MB)", {L"C:\\0", L"D:\\Mine"}},
+        {Rows({2, 40}), true, "100%  Complete (0.8MB of 1.7MB)", {L"", L"C:\\1", L""}},
+        {Rows({}), false, "0%  Complete (0.0MB of 0.0MB)", {L""}},
     };
     // clang-format on
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.progress);
+        SCOPED_TRACE(c.shown);
         const float total = TotalMegabytes(c.rows);
         const float fraction = ProgressFraction(c.rows, CountSelected(c.rows), c.finished);
-        EXPECT_EQ(ProgressMarkup(fraction, total - RemainingMegabytes(c.rows), total), c.progress);
+        EXPECT_EQ(Shown(ProgressMarkup(fraction, total - RemainingMegabytes(c.rows), total)),
+                  c.shown);
         EXPECT_EQ(FoldersToWrite(c.rows), c.folders);
     }
+    // The percentage stands out in green.
+    EXPECT_EQ(ProgressMarkup(1, 0, 0), "<html><body><font color = \"#1b6936\">100% </font> "
+                                       "Complete (0.0MB of 0.0MB)</body></html>");
 }
 
 // A recognisable plug-in file of the real size.
@@ -113,11 +120,6 @@ public:
     }
 };
 
-void EnterInstallingPage(InstallerUI& ui) {
-    ui.SetPage(Versions);
-    ui.SetPage(Installing);
-}
-
 // The installer window's one 200 ms timer, by the id its host was given.
 uint32_t InstallTimer(InstallerUI& ui) {
     uint32_t found = 0, count = 0;
@@ -140,39 +142,25 @@ void TickUntilFinished(InstallerUI& ui) {
     ASSERT_TRUE(ui.installFinished);
 }
 
-bool HasErrorMargins(const pelsdk::ui::widget_style& look) {
-    using pelsdk::ui::theme_key;
-    const auto aliased = [&](const theme_key& key, const theme_key& target) {
-        const auto found = look.aliases.find(key);
-        return found != look.aliases.end() && found->second == target;
-    };
-    return aliased("message_popup_window_margins", "notifications_error_window_margins") &&
-           aliased("message_popup_component_margins", "notifications_error_component_margins");
-}
-
-// What a label shows of the markup it was given.
-std::string Shown(const std::string& markup) {
-    return pelsdk::ui::parse_markup(markup, pelsdk::ui::text_run{}).text;
-}
-
 constexpr uint64_t kEnter = 13, kEscape = 27;
 
 TEST(InstallRun, WholeRunsEndWithTheirOutcome) {
     const std::string failure =
-        "The installation of Velkor Plug-in for After Effects CC2018 failed!\n\n"
-        "Could not create the plugin file (Error code: 40).\n"
-        " - Make sure that After Effects is closed\n - Make sure you have enough disk space.\n"
-        " - Make sure you have administrative privileges.\n\n"
-        "Please contact support if you continue to have trouble.\n\nDo you want to retry?";
-    const std::string plain = "Velkor Plug-in for After Effects Installer",
-                      won = "Mission Success!";
+        "The installation of Velkor Plug-in for After Effects CC2018 failed!\n\n" +
+        InstallErrorMessage(40) +
+        "\n\nPlease contact support if you continue to have trouble.\n\nDo you want to retry?";
+    const std::string plain = "Velkor Plug-in for After Effects Installer";
+    const std::string won = "Mission Success!";
     const std::string success = "Velkor Plug-in successfully installed.";
     const std::string partial = "Some components of Velkor Plug-in not correctly installed.";
-    const std::string ok15 = "Velkor Plug-in for After Effects CC2015 installed.";
-    const std::string ok17 = "Velkor Plug-in for After Effects CC2017 installed.";
-    const std::string ok18 = "Velkor Plug-in for After Effects CC2018 installed.";
-    const std::string failed15 = "Velkor Plug-in for After Effects CC2015 not installed.";
-    const std::string failed18 = "Velkor Plug-in for After Effects CC2018 not installed.";
+    const std::string line = "Velkor Plug-in for After Effects CC";
+    const std::string ok15 = line + "2015 installed.", failed15 = line + "2015 not installed.";
+    const std::string ok17 = line + "2017 installed.", ok18 = line + "2018 installed.";
+    const std::string failed18 = line + "2018 not installed.";
+    const std::string none = "0%  Complete (0.0MB of 1.7MB)";
+    const std::string half = "50%  Complete (0.8MB of 1.7MB)";
+    const std::string whole = "100%  Complete (1.7MB of 1.7MB)";
+    const std::string halfDone = "100%  Complete (0.8MB of 1.7MB)";
     const std::vector<Version> two = {kCC2015, kCC2018}, three = {kCC2015, kCC2017, kCC2018};
     struct Case {
         const char* name;
@@ -185,28 +173,24 @@ TEST(InstallRun, WholeRunsEndWithTheirOutcome) {
         std::string title, intro;
         std::vector<std::string> lines;  // one per selected row; empty: hidden
         std::string progress;
-        std::vector<int> writes;  // per version
-        size_t recorded;          // folders in the Apps & features entry; 0: no entry
+        size_t recorded;                 // folders in the Apps & features entry; 0: no entry
     };
     // clang-format off
     const Case cases[] = {
-        {"all written", two, {}, {}, false, {}, false, "", won, success, {ok15, ok18},
-         Progress("100", "1.7", "1.7"), {1, 1}, 2},
-        {"retry rewrites only the failed version", two, {}, {1}, false, {kEnter}, true,
-         Progress("50", "0.8", "1.7"), won, success, {ok15, ok18}, Progress("100", "1.7", "1.7"),
-         {1, 2}, 2},
-        {"retry declined", two, {}, {1}, false, {kEscape}, false, Progress("50", "0.8", "1.7"),
-         plain, partial, {ok15, failed18}, Progress("100", "0.8", "1.7"), {1, 1}, 0},
-        {"retry fails again, then declined", two, {}, {1}, false, {kEnter, kEscape}, false,
-         Progress("50", "0.8", "1.7"), plain, partial, {ok15, failed18},
-         Progress("100", "0.8", "1.7"), {1, 2}, 0},
+        {"all written", two, {}, {}, false, {}, false, "", won, success, {ok15, ok18}, whole, 2},
+        {"retried once the folder is fixed", two, {}, {1}, false, {kEnter}, true, half,
+         won, success, {ok15, ok18}, whole, 2},
+        {"retry declined", two, {}, {1}, false, {kEscape}, false, half, plain, partial,
+         {ok15, failed18}, halfDone, 0},
+        {"retry fails again, then declined", two, {}, {1}, false, {kEnter, kEscape}, false, half,
+         plain, partial, {ok15, failed18}, halfDone, 0},
         {"two failures around an unselected version: the last is named", three, {1}, {0, 2},
-         false, {kEscape}, false, Progress("0", "0.0", "1.7"), plain, partial,
-         {failed15, failed18}, Progress("100", "0.0", "1.7"), {1, 0, 1}, 0},
+         false, {kEscape}, false, none, plain, partial, {failed15, failed18},
+         "100%  Complete (0.0MB of 1.7MB)", 0},
         {"custom ticked without a folder: no failure, yet not every row", {kCC2017}, {}, {}, true,
-         {}, false, "", plain, success, {ok17, ""}, Progress("100", "0.8", "0.8"), {1}, 1},
+         {}, false, "", plain, success, {ok17, ""}, "100%  Complete (0.8MB of 0.8MB)", 1},
         {"nothing selected", {}, {}, {}, false, {}, false, "", won, success, {},
-         Progress("100", "0.0", "0.0"), {}, 0},
+         "100%  Complete (0.0MB of 0.0MB)", 0},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -220,9 +204,13 @@ TEST(InstallRun, WholeRunsEndWithTheirOutcome) {
             auto& popup = dynamic_cast<NotificationPopup&>(*host.events);
             ++popups;
             EXPECT_EQ(host.title, "Failed to install");
-            EXPECT_EQ(popup.messageLabel.text, failure);
-            EXPECT_TRUE(HasErrorMargins(popup.root.style));
-            EXPECT_EQ(installer->progressTextLabel.text, Shown(c.progressAtPopup));
+            EXPECT_EQ(popup.messageLabel.bounds.x, 40) << "inside the error popup's margins";
+            // A dialog that says its message as it opens.
+            const auto dialog = host.events->accessibility().elements().front();
+            EXPECT_EQ(dialog.role, pelsdk::platform::access_role::dialog);
+            EXPECT_EQ(dialog.description, failure);
+            EXPECT_EQ(host.told.back(), std::pair(access_event::dialog_opened, 0));
+            EXPECT_EQ(installer->progressTextLabel.text, c.progressAtPopup);
             const uint64_t key = answers.empty() ? kEscape : answers.front();
             if (!answers.empty()) answers.pop_front();
             if (key == kEnter && c.unblockOnRetry) {
@@ -237,13 +225,14 @@ TEST(InstallRun, WholeRunsEndWithTheirOutcome) {
             installer = &ui;
             for (size_t v : c.unselected) ui.versionEntries[v].selected = false;
             ui.versionEntries.back().selected = c.selectCustom;
-            EnterInstallingPage(ui);
+            ui.SetPage(Versions);
+            ui.SetPage(Installing);
             TickUntilFinished(ui);
 
             EXPECT_EQ(popups, c.progressAtPopup.empty() ? 0 : int(c.answers.size()));
             EXPECT_EQ(ui.installingTitle.text, c.title);
             EXPECT_EQ(ui.installingIntro.text, c.intro);
-            EXPECT_EQ(ui.progressTextLabel.text, Shown(c.progress));
+            EXPECT_EQ(ui.progressTextLabel.text, c.progress);
             EXPECT_EQ(ui.progressBar.value, 1.0f);
             ASSERT_EQ(ui.resultLines.size(), c.lines.size());
             for (size_t k = 0; k < c.lines.size(); ++k) {
@@ -253,11 +242,6 @@ TEST(InstallRun, WholeRunsEndWithTheirOutcome) {
                 EXPECT_EQ(line.caption, c.lines[k]);
                 EXPECT_EQ(line.ticked, !c.lines[k].ends_with("not installed.")) << k;
             }
-            EXPECT_FALSE(ui.installingLabel.shown);
-            EXPECT_TRUE(ui.clickFinishLabel.shown);
-            EXPECT_EQ(ui.nextButton.caption, "FINISH");
-            EXPECT_TRUE(ui.nextButton.is_enabled());
-            EXPECT_FALSE(ui.backButton.is_enabled() || ui.cancelButton.is_enabled());
             // The tick handler is gone; the window's one timer keeps running without it.
             EXPECT_FALSE(
                 pelsdk::ui::event_hub::instance().has_handler(&ui.root, event_type::timer));
@@ -266,16 +250,6 @@ TEST(InstallRun, WholeRunsEndWithTheirOutcome) {
         // Only a successful end that wrote something records the install.
         EXPECT_EQ(RecordedFolders(scene.machine.keys).size(), c.recorded);
         EXPECT_EQ(scene.machine.keys.has_key(kUninstallEntryKey), c.recorded != 0);
-        for (size_t v = 0; v < c.versions.size(); ++v) {
-            const std::wstring file = PluginFile(c.versions[v]);
-            EXPECT_EQ(scene.machine.files.writes_in(c.versions[v].folder + L"\\Quintrel"),
-                      c.writes[v])
-                << v;
-            const bool blocked = std::count(c.blocked.begin(), c.blocked.end(), v) != 0;
-            if (c.writes[v] != 0 && (!blocked || c.unblockOnRetry)) {
-                EXPECT_TRUE(scene.ReadFile(file) == PluginBytes()) << v;
-            }
-        }
     }
 }
 
@@ -285,11 +259,8 @@ TEST(InstallRun, ClosingMidRunLeavesEveryFileWritten) {
     RunScene scene(versions);
     {
         InstallerUI ui(scene.os);
-        EnterInstallingPage(ui);
-        // While the run lasts only CANCEL can be pressed.
-        EXPECT_EQ(ui.nextButton.caption, "INSTALLING...");
-        EXPECT_FALSE(ui.nextButton.is_enabled() || ui.backButton.is_enabled());
-        EXPECT_TRUE(ui.cancelButton.is_enabled());
+        ui.SetPage(Versions);
+        ui.SetPage(Installing);
         HostOf(ui).show();
         EXPECT_FALSE(ui.on_close_request());
         EXPECT_FALSE(HostOf(ui).visible);
@@ -301,10 +272,10 @@ TEST(InstallRun, ClosingMidRunLeavesEveryFileWritten) {
 // The accessible tree below a window's client area, one element a line, indented by depth:
 // role, name (long texts cut), value and states (Focusable, focused, Unavailable, Checked,
 // Pressed, Read-only).
-std::vector<std::string> Tree(pelsdk::platform::access_source& source) {
+Lines Tree(pelsdk::platform::access_source& source) {
     using namespace pelsdk::platform;
     const std::vector<access_element> all = source.elements();
-    std::vector<std::string> lines;
+    Lines lines;
     const auto line_of = [](const access_element& e, size_t depth) {
         static const char* const roles[] = {"client", "dialog",       "group", "text", "link",
                                             "button", "check button", "scroll bar", "progress"};
@@ -330,25 +301,7 @@ std::vector<std::string> Tree(pelsdk::platform::access_source& source) {
     return lines;
 }
 
-// The names of the elements Tab visits from the first, until it comes round again.
-std::vector<std::string> TabOrder(InstallerUI& ui) {
-    std::vector<std::string> names;
-    std::vector<int32_t> ids;
-    ui.focused = &ui.root;
-    for (int step = 0; step < 20; ++step) {
-        ui.dispatch(event_type::char_input, 9, 0);
-        const int32_t id = ui.accessibility().focused_element();
-        const auto all = ui.accessibility().elements();
-        const auto found = std::find_if(all.begin(), all.end(), [&](auto& e) { return e.id == id; });
-        const std::string name = found == all.end() ? "?" : found->name;
-        if (!ids.empty() && id == ids.front()) break;
-        ids.push_back(id);
-        names.push_back(name);
-    }
-    return names;
-}
-
-// The element of a role and name; 0 when there is none.
+// The element of a name; 0 when there is none.
 int32_t ElementNamed(pelsdk::ui::window& w, const std::string& name) {
     for (const auto& e : w.accessibility().elements()) {
         if (e.name == name) return e.id;
@@ -356,7 +309,22 @@ int32_t ElementNamed(pelsdk::ui::window& w, const std::string& name) {
     return 0;
 }
 
-using Lines = std::vector<std::string>;
+// The names of the elements Tab visits from the first, until it comes round again.
+Lines TabOrder(InstallerUI& ui) {
+    Lines names;
+    std::vector<int32_t> ids;
+    ui.focused = &ui.root;
+    for (int step = 0; step < 20; ++step) {
+        ui.dispatch(event_type::char_input, 9, 0);
+        const int32_t id = ui.accessibility().focused_element();
+        if (!ids.empty() && id == ids.front()) break;
+        ids.push_back(id);
+        const auto all = ui.accessibility().elements();
+        const auto found = std::find_if(all.begin(), all.end(), [&](auto& e) { return e.id == id; });
+        names.push_back(found == all.end() ? "?" : found->name);
+    }
+    return names;
+}
 
 TEST(Accessibility, EveryPageIsReadAloudAndTheWizardGoesWithoutAPointer) {
     RunScene scene({kCC2015, kCC2017, kCC2018});
@@ -364,6 +332,10 @@ TEST(Accessibility, EveryPageIsReadAloudAndTheWizardGoesWithoutAPointer) {
     pelsdk::platform::access_source& reader = ui.accessibility();
     const auto press = [&](const std::string& name) {
         EXPECT_TRUE(reader.do_default_action(ElementNamed(ui, name))) << name;
+    };
+    const auto& told = HostOf(ui).told;
+    const auto toldTimes = [&](access_event event, int32_t id) {
+        return std::count(told.begin(), told.end(), std::pair{event, id});
     };
     const std::string kLicense = "Quintrel Software License Agreement";
     // clang-format off
@@ -394,19 +366,12 @@ TEST(Accessibility, EveryPageIsReadAloudAndTheWizardGoesWithoutAPointer) {
     HostOf(ui).told.clear();
     press("I AGREE");
     ui.on_paint(0, 0, 1024, 610);
-    EXPECT_EQ(std::count(HostOf(ui).told.begin(), HostOf(ui).told.end(),
-                         std::pair{pelsdk::platform::access_event::reordered, 0}), 1)
-        << "the page switch, told once as it is painted";
+    EXPECT_EQ(toldTimes(access_event::reordered, 0), 1) << "the page switch, once as it is painted";
     EXPECT_EQ(TabOrder(ui), (Lines{"Custom", "CC2018", "CC2017", "CC2015", "CANCEL", "BACK",
                                    "INSTALL"}));
     // Unticked by its default action, as a click would: the version leaves the selection.
-    HostOf(ui).told.clear();
     press("CC2017");
-    const auto& toggled = HostOf(ui).told;
-    EXPECT_NE(std::find(toggled.begin(), toggled.end(),
-                        std::pair{pelsdk::platform::access_event::state_changed,
-                                  ElementNamed(ui, "CC2017")}),
-              toggled.end());
+    EXPECT_NE(toldTimes(access_event::state_changed, ElementNamed(ui, "CC2017")), 0);
     EXPECT_EQ(Tree(reader), (Lines{
         "text \"Velkor Plug-in for After Effects Install...\" [R]",
         "text \"Select which versions of Adobe After Eff...\" [R]",
@@ -434,56 +399,15 @@ TEST(Accessibility, EveryPageIsReadAloudAndTheWizardGoesWithoutAPointer) {
         "text \"Click Finish to close installer.\" [R]",
         "button \"CANCEL\" [U]", "button \"BACK\" [U]", "button \"FINISH\" [Ff]"}));
     // clang-format on
-    const auto& told = HostOf(ui).told;
-    using pelsdk::platform::access_event;
-    for (const auto& [event, id] : {std::pair{access_event::name_changed, ElementNamed(ui, "Mission Success!")},
-                                    std::pair{access_event::value_changed, ElementNamed(ui, "Installation progress")}}) {
-        EXPECT_NE(std::find(told.begin(), told.end(), std::pair{event, id}), told.end()) << int(event);
-    }
-    // Told when it moves, not on every tick.
-    const auto progressNotices = [&] {
-        return std::count(told.begin(), told.end(),
-                          std::pair{access_event::value_changed,
-                                    ElementNamed(ui, "Installation progress")});
-    };
-    const auto noticesAtTheEnd = progressNotices();
+    EXPECT_NE(toldTimes(access_event::name_changed, ElementNamed(ui, "Mission Success!")), 0);
+    const int32_t progress = ElementNamed(ui, "Installation progress");
+    const auto noticesAtTheEnd = toldTimes(access_event::value_changed, progress);
+    EXPECT_NE(noticesAtTheEnd, 0);
     ui.UpdateInstallProgress();
-    EXPECT_EQ(progressNotices(), noticesAtTheEnd);
+    EXPECT_EQ(toldTimes(access_event::value_changed, progress), noticesAtTheEnd)
+        << "told when it moves, not on every tick";
     press("FINISH");
     EXPECT_EQ(ui.modal_result, 1);
-}
-
-// Escape on the installer asks as CANCEL does; the exit and failure popups are dialogs that
-// say their message as they open.
-TEST(Accessibility, PopupsAreDialogsReadAsTheyOpen) {
-    RunScene scene({kCC2015, kCC2017});
-    scene.Block(kCC2017, true);
-    std::vector<Lines> read;
-    scripted_window_host::on_modal_loop = [&](scripted_window_host& host) {
-        const auto client = host.events->accessibility().elements().front();
-        read.push_back(Lines{client.name, client.description.substr(0, 40)});
-        for (const std::string& line : Tree(host.events->accessibility())) read.back().push_back(line);
-        EXPECT_EQ(client.role, pelsdk::platform::access_role::dialog);
-        EXPECT_EQ(host.told.back(), std::pair(pelsdk::platform::access_event::dialog_opened, 0));
-        host.loop_step = [&host] {
-            host.events->on_input(pelsdk::platform::input::key_down, kEscape, 0);
-        };
-    };
-    InstallerUI ui(scene.os);
-    ui.dispatch(event_type::key_down, kEscape, 0);
-    EXPECT_EQ(ui.currentPage, Welcome) << "NO keeps the installer open";
-    ui.SetPage(Versions);
-    ui.SetPage(Installing);
-    TickUntilFinished(ui);
-    // clang-format off
-    EXPECT_EQ(read, (std::vector<Lines>{
-        {"Exit Installer", "Are you sure you want to cancel Velkor P",
-         "text \"Are you sure you want to cancel Velkor P...\" [R]",
-         "button \"YES\" [Ff]", "button \"NO\" [F]"},
-        {"Failed to install", "The installation of Velkor Plug-in for A",
-         "text \"The installation of Velkor Plug-in for A...\" [R]",
-         "button \"YES\" [Ff]", "button \"NO\" [F]"}}));
-    // clang-format on
 }
 
 }  // namespace
