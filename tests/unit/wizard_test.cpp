@@ -26,14 +26,6 @@ TEST(PageColumn, CentresInIntegerHalvesTowardZeroThenRaisesToTheMinimum) {
     EXPECT_EQ(CenteredPage(kArea, {433, 301}, none), (rect{520, 161, 433, 301}));
     EXPECT_EQ(CenteredPage(kArea, {600, 501}, none), (rect{437, 62, 600, 501}));  // not 61
     EXPECT_EQ(CenteredPage(kArea, {100, 50}, {200, 80}), (rect{687, 287, 200, 80}));
-
-    // Only widgets at x 0 widen the column; a hidden last widget still ends it.
-    widget page, title, link, last;
-    for (widget* child : {&title, &link, &last}) page.add_child(child);
-    title.bounds = {0, 0, 434, 40};
-    link.bounds = {190, 60, 500, 15};
-    last.bounds = {0, 200, 424, 30};
-    EXPECT_EQ(ColumnSize(page, last), (size{434, 245}));
 }
 
 class Wizard : public HeadlessTest {
@@ -84,26 +76,20 @@ protected:
     scripted_window_host* host = nullptr;
 };
 
+// How each page's footer looks is read aloud in the accessibility tests; here, where each button
+// and link leads.
 TEST_F(Wizard, ButtonsAndLinksMoveBetweenPagesAndTheLicenseReturnsWhereItCameFrom) {
     Start(1);
     enum Action { kBack, kNext, kFooterLink, kWelcomeLink, kOpenLicense, kBackOnWelcome };
-    using Footer = std::tuple<uint32_t, std::string, bool, std::string, bool>;
-    const std::pair<Action, Footer> steps[] = {
-        {kWelcomeLink, {License, "0001", true, "I AGREE", false}},
-        {kNext, {Welcome, "1000", false, "I AGREE", true}},
-        {kFooterLink, {License, "0001", true, "I AGREE", false}},
-        {kBack, {Welcome, "1000", false, "I AGREE", true}},
-        {kBackOnWelcome, {Welcome, "1000", false, "I AGREE", true}},
-        {kNext, {Versions, "0100", true, "INSTALL", false}},
-        {kOpenLicense, {License, "0001", true, "I AGREE", false}},
-        {kBack, {Versions, "0100", true, "INSTALL", false}},
-        {kBack, {Welcome, "1000", false, "I AGREE", true}},
-        {kNext, {Versions, "0100", true, "INSTALL", false}},
-        {kNext, {Installing, "0010", false, "INSTALLING...", false}},
+    const std::pair<Action, WizardPage> steps[] = {
+        {kWelcomeLink, License}, {kNext, Welcome},         {kFooterLink, License},
+        {kBack, Welcome},        {kBackOnWelcome, Welcome}, {kNext, Versions},
+        {kOpenLicense, License}, {kBack, Versions},         {kBack, Welcome},
+        {kNext, Versions},       {kNext, Installing},
     };
     generic_button* const buttons[] = {&ui->backButton, &ui->nextButton, &ui->footerLicenseLink,
                                        &ui->welcomeLicenseLink};
-    for (const auto& [action, footer] : steps) {
+    for (const auto& [action, page] : steps) {
         if (action == kOpenLicense) {
             ui->SetPage(License);
         } else if (action == kBackOnWelcome) {
@@ -112,16 +98,10 @@ TEST_F(Wizard, ButtonsAndLinksMoveBetweenPagesAndTheLicenseReturnsWhereItCameFro
         } else {
             Click(*buttons[action]);
         }
-        std::string shown;
-        for (const generic_panel& page : ui->pages) shown += page.is_visible(true) ? '1' : '0';
-        const bool link = ui->footerLicenseLink.is_visible(true);
-        EXPECT_EQ(link, ui->footerLicenseLink.is_enabled());
-        EXPECT_EQ(Footer(ui->currentPage, shown, ui->backButton.is_enabled(),
-                         ui->nextButton.caption, link),
-                  footer);
-        EXPECT_EQ(ui->nextButton.is_enabled(), ui->currentPage != Installing);
-        EXPECT_TRUE(ui->backButton.is_visible(true) && ui->cancelButton.is_enabled());
-        EXPECT_EQ(ui->cancelButton.caption, "CANCEL");
+        EXPECT_EQ(ui->currentPage, page);
+        for (uint32_t p = 0; p < std::size(ui->pages); ++p) {
+            EXPECT_EQ(ui->pages[p].is_visible(true), p == page) << p;
+        }
     }
 }
 
@@ -196,6 +176,7 @@ TEST_F(Wizard, FreeSpaceFollowsTheTicksAndTheCustomFolder) {
     Start(2);
     ui->SetPage(Versions);
     machine.folders.asked.clear();
+    using enum folder_choice::outcome;
     enum Action { kTick, kPickCancelled, kPickFolder };
     struct Step {
         Action action;
@@ -212,9 +193,7 @@ TEST_F(Wizard, FreeSpaceFollowsTheTicksAndTheCustomFolder) {
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(&s - steps);
-        const folder_choice::outcome outcome = s.action == kPickFolder
-                                                   ? folder_choice::outcome::chosen
-                                                   : folder_choice::outcome::cancelled;
+        const auto outcome = s.action == kPickFolder ? chosen : cancelled;
         machine.folders.answer = {outcome, L"D:/My Plug-ins"};
         Click(s.action == kTick ? static_cast<widget&>(*ui->versionCheckBoxes[s.box])
                                 : ui->customFolderButton);
@@ -231,30 +210,41 @@ TEST_F(Wizard, FreeSpaceFollowsTheTicksAndTheCustomFolder) {
     EXPECT_EQ(machine.folders.asked[0].title, u"Custom Folder");
 }
 
+// CANCEL, or Escape on the installer, asks to exit: Escape on the question keeps the installer
+// open (42 stays), Enter confirms and closes it with 1.
 TEST_F(Wizard, CancelAsksToExitAndClosesWithTheAnswer) {
     Start(1);
-    // Escape leaves the installer open (42 stays); Enter confirms and closes it with 1.
-    const std::tuple<WizardPage, uint64_t, int32_t> cases[] = {
-        {Welcome, 27, 42}, {Versions, 27, 42}, {Versions, 13, 1}};
-    for (const auto& [page, key, result] : cases) {
-        ui->SetPage(page);
+    struct Case {
+        WizardPage page;
+        bool byEscape;
+        uint64_t answer;
+        int32_t result;
+    };
+    const Case cases[] = {
+        {Welcome, true, 27, 42}, {Versions, false, 27, 42}, {Versions, true, 13, 1}};
+    for (const Case& c : cases) {
+        ui->SetPage(c.page);
         ui->modal_result = 42;
         std::string asked;
-        scripted_window_host::on_modal_loop = [&, key = key](scripted_window_host& popupHost) {
+        scripted_window_host::on_modal_loop = [&](scripted_window_host& popupHost) {
             const auto& popup = dynamic_cast<NotificationPopup&>(*popupHost.events);
             asked = popupHost.title + "|" + popup.messageLabel.text + "|" +
                     std::to_string(popup.messageLabel.bounds.x);
             EXPECT_EQ(popupHost.owner, host);
-            popupHost.loop_step = [&popupHost, key] {
+            popupHost.loop_step = [&popupHost, key = c.answer] {
                 popupHost.events->on_input(pelsdk::platform::input::key_down, key, 0);
             };
         };
-        Click(ui->cancelButton);
+        if (c.byEscape) {
+            ui->dispatch(event_type::key_down, 27, 0);
+        } else {
+            Click(ui->cancelButton);
+        }
         EXPECT_EQ(asked,
                   "Exit Installer|Are you sure you want to cancel Velkor Plug-in for After Effects "
                   "installation?|70");
-        EXPECT_EQ(ui->modal_result, result);
-        EXPECT_EQ(ui->currentPage, page);
+        EXPECT_EQ(ui->modal_result, c.result);
+        EXPECT_EQ(ui->currentPage, c.page);
     }
 }
 
@@ -275,10 +265,8 @@ TEST_F(Wizard, RightClickOnTheLicenseOffersCopyOfItsVisibleText) {
     }
     using item = pelsdk::platform::scripted_menus::item;
     EXPECT_EQ(machine.menus.last_items, (std::vector<item>{{2, -1, "Copy"}}));
-    const std::u16string& copied = machine.clips.contents.at(0);
-    EXPECT_EQ(copied, pelsdk::platform::utf8_to_utf16(ui->licenseText.text));
-    EXPECT_EQ(copied.find(u'<'), std::u16string::npos) << "no tags";
-    EXPECT_NE(copied.find(u"QUINTREL SOFTWARE LICENSE AGREEMENT"), std::u16string::npos);
+    // The text as shown, without its tags.
+    EXPECT_EQ(machine.clips.contents.at(0), pelsdk::platform::utf8_to_utf16(ui->licenseText.text));
 }
 
 }  // namespace
