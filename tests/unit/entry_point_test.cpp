@@ -1,24 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "installer/ui/entry_point.h"
-#include "installer/ui/installer_ui.h"
 #include "tests/support/headless_scene.h"
-#include "tests/support/host_of.h"
 
 namespace {
 
 using EntryPoint = HeadlessTest;
-
-TEST_F(EntryPoint, InstallerWindowIsTitledSizedAndCentred) {
-    InstallerUI installer(os);
-    auto& host = HostOf(installer);
-    EXPECT_EQ(host.title, "Velkor Plug-in for After Effects Installer");
-    EXPECT_EQ(host.client, (pelsdk::platform::int_rect{600, 200, 1024, 610}));
-    EXPECT_EQ(host.flags, 0);
-    EXPECT_EQ(host.centred, 1);
-    EXPECT_EQ(installer.root.bounds, (pelsdk::ui::rect{0, 0, 1024, 610}));
-    EXPECT_EQ(installer.currentPage, Welcome);
-}
 
 TEST_F(EntryPoint, RunsOnlyWithCaseSensitiveUacElseRelaunchesElevated) {
     struct Case {

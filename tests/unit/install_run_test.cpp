@@ -95,12 +95,7 @@ TEST(InstallRun, WholeRunsEndWithTheirOutcome) {
     const std::string won = "Mission Success!";
     const std::string success = "Velkor Plug-in successfully installed.";
     const std::string partial = "Some components of Velkor Plug-in not correctly installed.";
-    const std::string line = "Velkor Plug-in for After Effects CC";
-    const std::string ok15 = line + "2015 installed.", failed15 = line + "2015 not installed.";
-    const std::string ok17 = line + "2017 installed.", ok18 = line + "2018 installed.";
-    const std::string failed18 = line + "2018 not installed.";
     const std::string half = "50%  Complete (0.8MB of 1.7MB)";
-    const std::string halfDone = "100%  Complete (0.8MB of 1.7MB)";
     const std::vector<Version> two = {kCC2015, kCC2018}, three = {kCC2015, kCC2017, kCC2018};
     struct Case {
         const char* name;
@@ -110,21 +105,21 @@ TEST(InstallRun, WholeRunsEndWithTheirOutcome) {
         std::deque<uint64_t> answers;  // keys sent to the failure popups, in turn
         std::string progressAtPopup;
         std::string title, intro;
-        std::vector<std::string> lines;  // one per selected row; empty: hidden
+        std::vector<std::string> lines;  // one per selected row, after the product; "": hidden
         std::string progress;
         size_t recorded;  // folders in the Apps & features entry
     };
     // clang-format off
     const Case cases[] = {
         {"retried once the folder is fixed", two, {}, {1}, false, {kEnter}, half, won, success,
-         {ok15, ok18}, "100%  Complete (1.7MB of 1.7MB)", 2},
-        {"retry declined", two, {}, {1}, false, {kEscape}, half, plain, partial, {ok15, failed18},
-         halfDone, 0},
+         {"CC2015 installed.", "CC2018 installed."}, "100%  Complete (1.7MB of 1.7MB)", 2},
+        {"retry declined", two, {}, {1}, false, {kEscape}, half, plain, partial,
+         {"CC2015 installed.", "CC2018 not installed."}, "100%  Complete (0.8MB of 1.7MB)", 0},
         {"two failures around an unselected version: the last is named", three, {1}, {0, 2},
-         false, {kEscape}, "0%  Complete (0.0MB of 1.7MB)", plain, partial, {failed15, failed18},
-         "100%  Complete (0.0MB of 1.7MB)", 0},
+         false, {kEscape}, "0%  Complete (0.0MB of 1.7MB)", plain, partial,
+         {"CC2015 not installed.", "CC2018 not installed."}, "100%  Complete (0.0MB of 1.7MB)", 0},
         {"custom ticked without a folder: no failure, yet not every row", {kCC2017}, {}, {}, true,
-         {}, "", plain, success, {ok17, ""}, "100%  Complete (0.8MB of 0.8MB)", 1},
+         {}, "", plain, success, {"CC2017 installed.", ""}, "100%  Complete (0.8MB of 0.8MB)", 1},
         {"nothing selected", {}, {}, {}, false, {}, "", won, success, {},
          "100%  Complete (0.0MB of 0.0MB)", 0},
     };
@@ -174,7 +169,7 @@ TEST(InstallRun, WholeRunsEndWithTheirOutcome) {
                 const InstalledCheckbox& line = *ui.resultLines[k];
                 EXPECT_EQ(line.shown, !c.lines[k].empty()) << k;
                 if (!line.shown) continue;
-                EXPECT_EQ(line.caption, c.lines[k]);
+                EXPECT_EQ(line.caption, "Velkor Plug-in for After Effects " + c.lines[k]);
                 EXPECT_EQ(line.ticked, !c.lines[k].ends_with("not installed.")) << k;
             }
             // The tick handler is gone; the window's one timer keeps running without it.

@@ -3,6 +3,7 @@
 #include "installer/ui/installer_theme.h"
 #include "installer/ui/installer_ui.h"
 #include "tests/support/headless_scene.h"
+#include "tests/support/host_of.h"
 #include "tests/support/widget_drawing.h"
 #include "ui/theme/theme_lookup.h"
 
@@ -55,8 +56,15 @@ TEST_F(InstallerLook, FramePaintsBackToFrontWithTheSentenceOnlyOnWelcome) {
     EXPECT_EQ(paint_frame(), Drawn(welcome.begin(), welcome.end() - 1));
 }
 
-TEST_F(InstallerLook, FooterButtonsSitInTheBandInTheirLooks) {
+TEST_F(InstallerLook, WindowIsTitledSizedAndCentredWithTheFooterButtonsInTheBand) {
     InstallerUI installer(os);
+    auto& host = HostOf(installer);
+    EXPECT_EQ(host.title, "Velkor Plug-in for After Effects Installer");
+    EXPECT_EQ(host.client, (pelsdk::platform::int_rect{600, 200, 1024, 610}));
+    EXPECT_EQ(host.flags, 0);
+    EXPECT_EQ(host.centred, 1);
+    EXPECT_EQ(installer.root.bounds, (rect{0, 0, 1024, 610}));
+    EXPECT_EQ(installer.currentPage, Welcome);
     EXPECT_EQ(installer.footerLicenseLink.bounds, (rect{180, 577, 210, 15}));
     EXPECT_EQ(installer.cancelButton.bounds, (rect{504, 570, 110, 30}));
     EXPECT_EQ(installer.backButton.bounds, (rect{644, 570, 110, 30}));
