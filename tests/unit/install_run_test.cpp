@@ -287,9 +287,21 @@ TEST(Accessibility, EveryPageIsReadAloudAndTheWizardGoesWithoutAPointer) {
         "  link \"licensing@quintrel.example\" = mailto:licensing@quintrel.example",
         "  link \"www.quintrel.example/velkor\" = https://www.quintrel.example/velkor",
         "button \"CANCEL\" [F]", "button \"BACK\" [F]", "button \"I AGREE\" [F]"}));
-    press("BACK");
+    // Each button leads where it says and the license returns where it came from; BACK, disabled
+    // on Welcome, would not leave it were it clicked.
+    const auto go = [&](const std::string& name, WizardPage expected) {
+        press(name);
+        EXPECT_EQ(ui.currentPage, expected) << name;
+    };
+    go("I AGREE", Welcome);
+    ui.OnButtonClick({&ui.backButton, event_type::clicked, 2, 1, 0, 0});
+    EXPECT_EQ(ui.currentPage, Welcome);
+    go("I AGREE", Versions);
+    ui.SetPage(License);
+    go("BACK", Versions);
+    go("BACK", Welcome);
     HostOf(ui).told.clear();
-    press("I AGREE");
+    go("I AGREE", Versions);
     ui.on_paint(0, 0, 1024, 610);
     EXPECT_EQ(toldTimes(access_event::reordered, 0), 1) << "the page switch, as painted";
     EXPECT_EQ(TabOrder(ui), (Lines{"Custom", "CC2018", "CC2017", "CC2015", "CANCEL", "BACK",

@@ -67,35 +67,6 @@ protected:
     scripted_window_host* host = nullptr;
 };
 
-// How each page's footer looks is read aloud in the accessibility tests; here, where each button
-// and link leads.
-TEST_F(Wizard, ButtonsAndLinksMoveBetweenPagesAndTheLicenseReturnsWhereItCameFrom) {
-    Start(1);
-    enum Action { kBack, kNext, kFooterLink, kWelcomeLink, kOpenLicense, kBackOnWelcome };
-    const std::pair<Action, WizardPage> steps[] = {
-        {kWelcomeLink, License}, {kNext, Welcome},         {kFooterLink, License},
-        {kBack, Welcome},        {kBackOnWelcome, Welcome}, {kNext, Versions},
-        {kOpenLicense, License}, {kBack, Versions},         {kBack, Welcome},
-        {kNext, Versions},       {kNext, Installing},
-    };
-    generic_button* const buttons[] = {&ui->backButton, &ui->nextButton, &ui->footerLicenseLink,
-                                       &ui->welcomeLicenseLink};
-    for (const auto& [action, page] : steps) {
-        if (action == kOpenLicense) {
-            ui->SetPage(License);
-        } else if (action == kBackOnWelcome) {
-            // Disabled, so only a direct call reaches the handler: it must not leave the pages.
-            ui->OnButtonClick({&ui->backButton, event_type::clicked, 2, 1, 0, 0});
-        } else {
-            Click(*buttons[action]);
-        }
-        EXPECT_EQ(ui->currentPage, page);
-        for (uint32_t p = 0; p < std::size(ui->pages); ++p) {
-            EXPECT_EQ(ui->pages[p].is_visible(true), p == page) << p;
-        }
-    }
-}
-
 TEST_F(Wizard, EveryPageStandsCentredRightOfTheBanner) {
     Start(2);
     ui->SetPage(Installing);
