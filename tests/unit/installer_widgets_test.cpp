@@ -31,14 +31,12 @@ TEST_F(InstallerWidgetsTest, RoundedButtonIsAPillInTheColoursOfItsState) {
     widget panel;
     RoundedButton button, odd;
     button.caption = "NO";
-    // clang-format off
-    const struct { theme_key key; color value; } colours[] = {
-        {"button_color_normal", normal}, {"button_color_hover", hover},
-        {"rounded_button_back_color_disabled", disabled}, {"button_font_color", text},
-        {"button_font_color_hover", text_hover},
-        {"rounded_button_font_color_disabled", text_disabled}};
-    // clang-format on
-    for (const auto& [key, value] : colours) button.style.set_value(key, value);
+    button.style.set_value("button_color_normal", normal);
+    button.style.set_value("button_color_hover", hover);
+    button.style.set_value("rounded_button_back_color_disabled", disabled);
+    button.style.set_value("button_font_color", text);
+    button.style.set_value("button_font_color_hover", text_hover);
+    button.style.set_value("rounded_button_font_color_disabled", text_disabled);
     Add(panel, {0, 0, 400, 300});
     Add(button, panel, {50, 40, 110, 30});
     // An odd height rounds the ends' radius up; the circles stay one dip inside.
