@@ -151,7 +151,23 @@ TEST_F(ImeStateTest, TypingCommitsAConvertedTargetAndKoreanRestartsPerSyllable) 
     }
 }
 
-TEST_F(ImeStateTest, WithoutAnInputContextNothingIsReadOrCommitted) {
+TEST_F(ImeStateTest, LanguageChangesAndTheCandidateListNeedAnInputContext) {
+    EXPECT_EQ(ime.language, 0x0409) << "the layout in use is read at once";
+    im.layout = {kJapanese, true};
+    ime.input_language_changed();
+    EXPECT_EQ(im.completions, 0) << "nothing to complete";
+    EXPECT_EQ(ime.language, kJapanese);
+    EXPECT_TRUE(ime.is_ime);
+    // Starting shows the candidate list below the widget's rectangle.
+    ime.candidate_rect = {10, -20, 30, 40};
+    ime.start_composition();
+    ASSERT_EQ(im.candidate_windows.size(), 1u);
+    EXPECT_EQ(im.candidate_windows[0], (candidate_form{{10, -20}, 10, -20, 40, 20}));
+    ime.input_language_changed();
+    EXPECT_EQ(im.completions, 1);
+    ime.end_composition();
+    Take();
+
     im.has_context = false;
     im.text = im.result = u"k";
     ime.start_composition();
@@ -161,29 +177,9 @@ TEST_F(ImeStateTest, WithoutAnInputContextNothingIsReadOrCommitted) {
     ime.end_composition();
     EXPECT_EQ(Take(), Dispatched{0});
     EXPECT_EQ(ime.composition, u"");
-    EXPECT_TRUE(im.candidate_windows.empty());
-    EXPECT_EQ(im.completions, 0);
-    EXPECT_EQ(im.carets, 0);
-}
-
-TEST_F(ImeStateTest, LanguageChangeCompletesOnlyARunningComposition) {
-    EXPECT_TRUE(im.detached);
-    EXPECT_EQ(ime.language, 0x0409) << "the layout in use is read at once";
-    im.layout = {kJapanese, true};
-    ime.input_language_changed();
-    EXPECT_EQ(im.completions, 0);
-    EXPECT_EQ(ime.language, kJapanese);
-    EXPECT_TRUE(ime.is_ime);
-    ime.start_composition();
-    ime.input_language_changed();
+    EXPECT_EQ(im.candidate_windows.size(), 1u);
     EXPECT_EQ(im.completions, 1);
-}
-
-TEST_F(ImeStateTest, StartingShowsTheCandidateListClearOfTheWidgetsRectangle) {
-    ime.candidate_rect = {10, -20, 30, 40};
-    ime.start_composition();
-    ASSERT_EQ(im.candidate_windows.size(), 1u);
-    EXPECT_EQ(im.candidate_windows[0], (candidate_form{{10, -20}, 10, -20, 40, 20}));
+    EXPECT_EQ(im.carets, 0);
 }
 
 }  // namespace
