@@ -21,7 +21,7 @@ struct Row {
     typed_value expected;
 };
 
-// The defaults the toolkit's widgets read and the installer's theme does not replace.
+// The defaults the toolkit's widgets read (the radii and fonts follow their names, below).
 TEST(DefaultTheme, InstallerFamiliesHoldTheirDocumentedValues) {
     // clang-format off
     const Row rows[] = {
@@ -29,13 +29,22 @@ TEST(DefaultTheme, InstallerFamiliesHoldTheirDocumentedValues) {
         {"default_border_color", rgba(0, 0, 0, 0)},
         {"default_border_width", real(1)},
         {"checkbox_back_color", rgba(0, 0, 0, 0)},
+        {"checkbox_font_color", rgba(1, 1, 1, 1)},
         {"checkbox_text_gap", integer(5)},
+        {"checkbox_image", Picture(673, 2, 1.0f)},
         {"message_popup_image", Picture(440, 1, 1.0f)},
         {"message_popup_window_margins", pair(20, 20)},
         {"message_popup_component_margins", integer(10)},
+        {"button_color_normal", rgba(0.173, 0.176, 0.192, 1)},
+        {"button_color_hover", rgba(0.239, 0.247, 0.263, 1)},
+        {"button_color_toggle", rgba(0.188, 0.29, 0.506, 1)},
         {"button_color_pressed", rgba(0, 0, 0, 0)},
         {"button_round_edges", flag(false)},
+        {"button_border_color_normal", rgba(0, 0, 0, 0)},
+        {"button_border_color_hover", rgba(1, 1, 1, 1)},
         {"button_border_color_focus", rgba(0.6, 0.6, 0.6, 1)},
+        {"button_font_color", rgba(1, 1, 1, 1)},
+        {"button_font_color_hover", rgba(1, 1, 1, 1)},
         {"button_font_color_pressed", rgba(1, 1, 1, 1)},
         {"button_font_alignment", integer(1)},
         {"button_font_vertical_alignment", integer(0)},
@@ -55,12 +64,16 @@ TEST(DefaultTheme, InstallerFamiliesHoldTheirDocumentedValues) {
         {"tooltip_border_color_1", rgba(0, 0, 0, 1)},
         {"tooltip_font_color", rgba(0.655, 0.655, 0.655, 1)},
         {"tooltip_title_font_color", rgba(1, 1, 1, 1)},
+        {"scroll_button_back_color", rgba(0.22, 0.235, 0.251, 1)},
+        {"scroll_button_line_color", rgba(0.325, 0.325, 0.325, 1)},
+        {"scroll_button_arrow_image", Picture(255, 1, 1.0f)},
         {"scroll_bar_back_color", rgba(0.145, 0.149, 0.165, 1)},
         {"scroll_bar_line_color", rgba(0.314, 0.314, 0.314, 1)},
         {"scroll_back_color", rgba(0.067, 0.071, 0.078, 1)},
         {"scroll_min_size", integer(50)},
         {"scroll_speed_multiplier", integer(2)},
         {"scroll_auto_hide", flag(false)},
+        {"label_font_color", rgba(1, 1, 1, 1)},
         {"label_text_align", integer(0)},
         {"label_text_valign", integer(0)},
         {"label_text_underlined", flag(false)},
