@@ -38,6 +38,10 @@ protected:
 };
 
 TEST_F(ImageTest, SizesFramesAndDestinationsFollowTheScale) {
+    Load(1.0f);
+    EXPECT_EQ(image_frame(checkbox, 2, 0), (rect{0, 0, 14, 14}));
+    EXPECT_EQ(image_frame(checkbox, 3, 2), (rect{0, 18, 14, 9}));
+    EXPECT_EQ(image_frame(checkbox, 0, 0), (rect{0, 0, 14, 28})) << "no count: one frame";
     Load(2.0f);
     EXPECT_EQ(checkbox.logical_size(), (size{7, 14}));
     EXPECT_EQ(image_frame(checkbox, 2, 1), (rect{0, 7, 7, 7}));
@@ -59,14 +63,6 @@ TEST_F(ImageTest, SizesFramesAndDestinationsFollowTheScale) {
     EXPECT_EQ(graphics.primitives[2].local, (rect_f{0, 0, 30, 40}));
     EXPECT_EQ(graphics.primitives[3].source, (rect_f{2, 4, 8, 12}));
     EXPECT_EQ(graphics.live_bitmaps, 1) << "one bitmap, reused";
-}
-
-TEST_F(ImageTest, FramesSplitTheLogicalHeight) {
-    Load(1.0f);
-    EXPECT_EQ(image_frame(checkbox, 2, 0), (rect{0, 0, 14, 14}));
-    EXPECT_EQ(image_frame(checkbox, 2, 1), (rect{0, 14, 14, 14}));
-    EXPECT_EQ(image_frame(checkbox, 3, 2), (rect{0, 18, 14, 9}));
-    EXPECT_EQ(image_frame(checkbox, 0, 0), (rect{0, 0, 14, 28})) << "no count: one frame";
 }
 
 TEST_F(ImageTest, MultiplyEditsTheStoredPixelsOfTheArea) {

@@ -74,84 +74,85 @@ TEST_F(ImeStateTest, ACompositionStartsChangesAndCommitsOnce) {
     }
 }
 
-TEST_F(ImeStateTest, ConvertedTargetCursorFollowsTheKeys) {
+// While a clause is converted the cursor follows the keys; typing a character with the cursor
+// at the end of a converted clause commits it and starts anew; Korean restarts per syllable.
+TEST_F(ImeStateTest, KeysWhileComposingMoveTheCursorOrCommit) {
     struct Case {
         uint16_t language;
         uint32_t flags;
         std::vector<uint8_t> attributes;
-        uint32_t key;
-        int32_t before;
-        int32_t after;
-        bool converted;
-    };
-    const std::vector<uint8_t> target{0, 1, 1, 0}, plain{0, 2, 3, 0}, all{1, 1, 1, 1};
-    const Case cases[] = {
-        {kJapanese, kConverting, target, kLeft, 2, 1, true},
-        {kJapanese, kConverting, target, kLeft, 0, 0, true},
-        {kJapanese, kConverting, target, kRight, 2, 3, true},
-        {kJapanese, kConverting, target, kRight, 4, 4, true},
-        {kJapanese, kConverting, target, kHome, 2, 0, true},
-        {kJapanese, kConverting, target, kEnd, 1, 4, true},
-        {kJapanese, kConverting, target, kKeyA, 2, 2, true},
-        {kJapanese, kConverting, plain, kLeft, 2, 3, false},
-        {kJapanese, part::text, all, kLeft, 2, 3, false},
-        {kKorean, kConverting, target, kLeft, 2, 4, true},
-    };
-    im.text = u"abcd";
-    im.cursor = 3;
-    for (const Case& c : cases) {
-        im.attributes = c.attributes;
-        ime.language = c.language;
-        ime.virtual_key = c.key;
-        ime.cursor = c.before;
-        ime.compose(c.flags);
-        EXPECT_EQ(ime.cursor, c.after) << c.key << " from " << c.before;
-        EXPECT_EQ(ime.target_converted, c.converted) << c.key << " from " << c.before;
-    }
-}
-
-TEST_F(ImeStateTest, TypingCommitsAConvertedTargetAndKoreanRestartsPerSyllable) {
-    struct Case {
-        uint16_t language;
-        uint32_t flags;
-        uint32_t key;
-        uint32_t mapped;
-        int32_t cursor;  // in "abc"
+        uint32_t key, mapped;
+        int32_t cursor;  // in "abc", before the IME reports "abcd" with its cursor at 3
         bool converted;
         Dispatched expected;
+        int32_t cursorAfter;
+        bool convertedAfter;
     };
+    const std::vector<uint8_t> target{0, 1, 1, 0}, plain{0, 2, 3, 0}, none;
     const uint32_t both = part::text | part::result;
+    // clang-format off
     const Case cases[] = {
-        {kJapanese, part::text, kKeyA, 'a', 3, true, {2, 0, 1}},
-        {kJapanese, part::text, kKeyA, 0x80000061, 3, true, {2, 0, 1}},
-        {kJapanese, part::text, kKeyA, 0x100, 3, true, {1}},
-        {kJapanese, part::text, kBackspace, 0x08, 3, true, {1}},
-        {kJapanese, part::text, kEnter, 0x0D, 3, true, {1}},
-        {kJapanese, part::text, kSpace, 0x20, 3, true, {1}},
-        {kJapanese, part::text, kKeyA, 'a', 2, true, {1}},
-        {kJapanese, part::text, kKeyA, 'a', 3, false, {1}},
-        {kKorean, both, kKeyA, 'a', 1, false, {0, 1}},
-        {kKorean, part::result, kKeyA, 'a', 1, false, {0}},
-        {kKorean, both, kKeyA, 0, 1, false, {1}},
-        {kJapanese, both, kKeyA, 'a', 1, false, {1}},
+        {kJapanese, kConverting, target, kLeft, 0, 2, false, {1}, 1, true},
+        {kJapanese, kConverting, target, kLeft, 0, 0, false, {1}, 0, true},
+        {kJapanese, kConverting, target, kRight, 0, 2, false, {1}, 3, true},
+        {kJapanese, kConverting, target, kRight, 0, 4, false, {1}, 4, true},
+        {kJapanese, kConverting, target, kHome, 0, 2, false, {1}, 0, true},
+        {kJapanese, kConverting, target, kEnd, 0, 1, false, {1}, 4, true},
+        {kJapanese, kConverting, target, kKeyA, 0, 2, false, {1}, 2, true},
+        {kJapanese, kConverting, plain, kLeft, 0, 2, false, {1}, 3, false},
+        {kJapanese, part::text, target, kLeft, 0, 2, false, {1}, 3, false},
+        {kKorean, kConverting, target, kLeft, 0, 2, false, {1}, 4, true},
+        {kJapanese, part::text, none, kKeyA, 'a', 3, true, {2, 0, 1}, 3, false},
+        {kJapanese, part::text, none, kKeyA, 0x80000061, 3, true, {2, 0, 1}, 3, false},
+        {kJapanese, part::text, none, kKeyA, 0x100, 3, true, {1}, 3, false},
+        {kJapanese, part::text, none, kBackspace, 0x08, 3, true, {1}, 3, false},
+        {kJapanese, part::text, none, kEnter, 0x0D, 3, true, {1}, 3, false},
+        {kJapanese, part::text, none, kSpace, 0x20, 3, true, {1}, 3, false},
+        {kJapanese, part::text, none, kKeyA, 'a', 2, true, {1}, 3, false},
+        {kKorean, both, none, kKeyA, 'a', 1, false, {0, 1}, 4, false},
+        {kKorean, part::result, none, kKeyA, 'a', 1, false, {0}, 1, false},
+        {kKorean, both, none, kKeyA, 0, 1, false, {1}, 4, false},
+        {kJapanese, both, none, kKeyA, 'a', 1, false, {1}, 3, false},
     };
+    // clang-format on
     Press(kKeyA, 'a');
     EXPECT_EQ(ime.virtual_key, 0u) << "keys count only while composing";
     ime.start_composition();
+    im.text = u"abcd";
+    im.cursor = 3;
     for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
         ime.language = c.language;
+        im.attributes = c.attributes;
+        Press(c.key, c.mapped);
         ime.composition = u"abc";
         ime.cursor = c.cursor;
         ime.target_converted = c.converted;
-        Press(c.key, c.mapped);
-        im.text = u"abcd";
         Take();
         ime.compose(c.flags);
-        EXPECT_EQ(Take(), c.expected) << std::hex << c.language << " " << c.key << " " << c.mapped;
+        EXPECT_EQ(Take(), c.expected);
+        EXPECT_EQ(ime.cursor, c.cursorAfter);
+        EXPECT_EQ(ime.target_converted, c.convertedAfter);
     }
 }
 
-TEST_F(ImeStateTest, WithoutAnInputContextNothingIsReadOrCommitted) {
+TEST_F(ImeStateTest, LanguageChangesAndTheCandidateListNeedAnInputContext) {
+    EXPECT_EQ(ime.language, 0x0409) << "the layout in use is read at once";
+    im.layout = {kJapanese, true};
+    ime.input_language_changed();
+    EXPECT_EQ(im.completions, 0) << "nothing to complete";
+    EXPECT_EQ(ime.language, kJapanese);
+    EXPECT_TRUE(ime.is_ime);
+    // Starting shows the candidate list below the widget's rectangle.
+    ime.candidate_rect = {10, -20, 30, 40};
+    ime.start_composition();
+    ASSERT_EQ(im.candidate_windows.size(), 1u);
+    EXPECT_EQ(im.candidate_windows[0], (candidate_form{{10, -20}, 10, -20, 40, 20}));
+    ime.input_language_changed();
+    EXPECT_EQ(im.completions, 1);
+    ime.end_composition();
+    Take();
+
     im.has_context = false;
     im.text = im.result = u"k";
     ime.start_composition();
@@ -161,29 +162,9 @@ TEST_F(ImeStateTest, WithoutAnInputContextNothingIsReadOrCommitted) {
     ime.end_composition();
     EXPECT_EQ(Take(), Dispatched{0});
     EXPECT_EQ(ime.composition, u"");
-    EXPECT_TRUE(im.candidate_windows.empty());
-    EXPECT_EQ(im.completions, 0);
-    EXPECT_EQ(im.carets, 0);
-}
-
-TEST_F(ImeStateTest, LanguageChangeCompletesOnlyARunningComposition) {
-    EXPECT_TRUE(im.detached);
-    EXPECT_EQ(ime.language, 0x0409) << "the layout in use is read at once";
-    im.layout = {kJapanese, true};
-    ime.input_language_changed();
-    EXPECT_EQ(im.completions, 0);
-    EXPECT_EQ(ime.language, kJapanese);
-    EXPECT_TRUE(ime.is_ime);
-    ime.start_composition();
-    ime.input_language_changed();
+    EXPECT_EQ(im.candidate_windows.size(), 1u);
     EXPECT_EQ(im.completions, 1);
-}
-
-TEST_F(ImeStateTest, StartingShowsTheCandidateListClearOfTheWidgetsRectangle) {
-    ime.candidate_rect = {10, -20, 30, 40};
-    ime.start_composition();
-    ASSERT_EQ(im.candidate_windows.size(), 1u);
-    EXPECT_EQ(im.candidate_windows[0], (candidate_form{{10, -20}, 10, -20, 40, 20}));
+    EXPECT_EQ(im.carets, 0);
 }
 
 }  // namespace

@@ -12,14 +12,11 @@ using namespace pelsdk::ui;
 
 static_assert(theme_key("default_back_color").hash() == 0xF97AFB916677CF14ull);
 static_assert(sizeof(theme_key) == 24);
+static_assert(theme_key("default_back_color").length() == 19);
+// Bytes widen as signed chars: an unsigned widening would give 0x8722d2eed3c2ffcb.
+static_assert(theme_key("caf\xc3\xa9").hash() == 0x7f4136edad40a9cbull);
 
 using ThemeStore = ::testing::Test;
-
-TEST_F(ThemeStore, HashesWidenBytesAsSignedChars) {
-    // An unsigned widening would give 0x8722d2eed3c2ffcb for the same bytes.
-    EXPECT_EQ(theme_key("caf\xc3\xa9").hash(), 0x7f4136edad40a9cbull);
-    EXPECT_EQ(theme_key("default_back_color").length(), 19u);
-}
 
 TEST_F(ThemeStore, LooksUpAliasThenOwnValueThenOverridesThenDefaults) {
     widget_style style;
@@ -39,23 +36,17 @@ TEST_F(ThemeStore, LooksUpAliasThenOwnValueThenOverridesThenDefaults) {
     style.set_value("title_font_name", "Courier");
     EXPECT_EQ(theme_text(style, "label_font_name"), "Courier");
 
-    // A fresh override map drops every earlier override.
+    // A fresh override map drops every earlier override; an alias never falls back to the key
+    // asked for, and is followed once.
     set_theme({});
     widget_style other;
+    other.set_value("label_font_size", 14.0f);
     other.set_alias("label_font_name", "title_font_name");
+    other.set_alias("label_font_size", "license_label_font_size");
     EXPECT_EQ(theme_text(other, "label_font_name"), "");
-}
-
-TEST_F(ThemeStore, AnAliasNeverFallsBackToTheKeyAskedFor) {
-    widget_style style;
-    style.set_value("label_font_size", 14.0f);
-    style.set_alias("label_font_name", "license_label_font_name");
-    style.set_alias("label_font_size", "license_label_font_size");
-    EXPECT_EQ(theme_text(style, "label_font_name"), "");
-    EXPECT_EQ(theme_float(style, "label_font_size"), 0.0f);
-    // Aliases are followed once.
-    style.set_alias("license_label_font_size", "label_font_size");
-    EXPECT_EQ(theme_float(style, "label_font_size"), 0.0f);
+    EXPECT_EQ(theme_float(other, "label_font_size"), 0.0f);
+    other.set_alias("license_label_font_size", "label_font_size");
+    EXPECT_EQ(theme_float(other, "label_font_size"), 0.0f);
 }
 
 TEST_F(ThemeStore, ShortValuesReadAsAbsentLongOnesFromTheirFirstBytes) {
