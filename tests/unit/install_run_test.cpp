@@ -132,7 +132,9 @@ TEST(InstallRun, WholeRunsEndWithTheirOutcome) {
             auto& popup = dynamic_cast<NotificationPopup&>(*host.events);
             ++popups;
             EXPECT_EQ(host.title, "Failed to install");
-            EXPECT_EQ(popup.messageLabel.bounds.x, 40) << "inside the error popup's margins";
+            EXPECT_EQ((std::pair{popup.messageLabel.bounds.x, popup.messageLabel.bounds.y}),
+                      std::pair(40, 64))
+                << "inside the error popup's margins, below its picture by its gap";
             // A dialog that says its message as it opens.
             const auto dialog = host.events->accessibility().elements().front();
             EXPECT_EQ(dialog.role, pelsdk::platform::access_role::dialog);
@@ -284,6 +286,7 @@ TEST(Accessibility, EveryPageIsReadAloudAndTheWizardGoesWithoutAPointer) {
     go("I AGREE", Versions);
     ui.on_paint(0, 0, 1024, 610);
     EXPECT_EQ(toldTimes(access_event::reordered, 0), 1) << "the page switch, as painted";
+    EXPECT_NE(ElementNamed(ui, "Select which versions of Adobe After Effects to install."), 0);
     // Unticked by its default action, as a click would: the version leaves the selection.
     press("CC2017");
 
