@@ -224,6 +224,12 @@ TEST(AppsEntry, RecordsTheInstallAndGoesWithTheLastCopy) {
     EXPECT_EQ(scene.machine.files.restart_deletions,
               (std::vector<std::wstring>{kCopy, L"C:\\Program Files\\Quintrel\\Velkor",
                                          L"C:\\Program Files\\Quintrel"}));
+
+    // Removed by the downloaded installer, the copy and its emptied folders go at once.
+    scene.machine.info.program = L"C:\\Downloads\\VelkorInstaller.exe";
+    ASSERT_EQ(scene.Start(L"/S /VERSIONS=CC2015"), 0);
+    ASSERT_EQ(scene.Start(L"/S /UNINSTALL"), 0);
+    EXPECT_FALSE(scene.Exists(L"C:\\Program Files\\Quintrel"));
 }
 
 TEST(InteractiveRemoval, AsksElevatesAndReportsWithThePopup) {
