@@ -228,8 +228,13 @@ TEST(AppsEntry, RecordsTheInstallAndGoesWithTheLastCopy) {
     // Removed by the downloaded installer, the copy and its emptied folders go at once.
     scene.machine.info.program = L"C:\\Downloads\\VelkorInstaller.exe";
     ASSERT_EQ(scene.Start(L"/S /VERSIONS=CC2015"), 0);
+    scene.machine.terminal.lines.clear();
     ASSERT_EQ(scene.Start(L"/S /UNINSTALL"), 0);
     EXPECT_FALSE(scene.Exists(L"C:\\Program Files\\Quintrel"));
+    std::string printed;
+    for (const std::string& line : scene.machine.terminal.lines) printed += line + "\n";
+    ExpectInOrder(printed, {"Apps & features entry and the installer's copy removed",
+                            "Removal done; exit code 0"});
 }
 
 TEST(InteractiveRemoval, AsksElevatesAndReportsWithThePopup) {
