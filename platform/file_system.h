@@ -9,6 +9,10 @@ namespace pelsdk::platform {
 // Windows error codes (GetLastError) that callers act on; 0 means success.
 inline constexpr uint32_t kErrorFileNotFound = 2;
 inline constexpr uint32_t kErrorPathNotFound = 3;
+// What a deletion that finds nothing to delete answers.
+inline bool is_not_found(uint32_t error) {
+    return error == kErrorFileNotFound || error == kErrorPathNotFound;
+}
 inline constexpr uint32_t kErrorAccessDenied = 5;
 inline constexpr uint32_t kErrorSharingViolation = 32;
 inline constexpr uint32_t kErrorDiskFull = 112;

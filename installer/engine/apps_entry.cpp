@@ -19,18 +19,12 @@ std::wstring DayText(const pelsdk::platform::local_time& day) {
     return std::to_wstring(number);
 }
 
-bool HoldsPlugin(pelsdk::platform::file_system& files, const std::wstring& folder) {
-    return files.file_size(PluginFileIn(folder)).has_value();
-}
-
 // The folders written now, then those of the earlier install that still hold the plug-in; each
 // once.
 std::vector<std::wstring> FoldersToRecord(services& os, const std::vector<std::wstring>& written) {
     std::vector<std::wstring> folders = written;
     for (const std::wstring& earlier : RecordedFolders(os.keys)) {
-        const bool listed = std::any_of(folders.begin(), folders.end(),
-                                        [&](const std::wstring& f) { return SamePath(f, earlier); });
-        if (!listed && HoldsPlugin(os.files, earlier)) folders.push_back(earlier);
+        if (HoldsPlugin(os.files, earlier)) AddPathOnce(folders, earlier);
     }
     return folders;
 }
@@ -56,10 +50,7 @@ StepOutcome PlaceProgramCopy(services& os, const std::wstring& copy) {
     return {};
 }
 
-bool Gone(uint32_t error) {
-    return error == 0 || error == pelsdk::platform::kErrorFileNotFound ||
-           error == pelsdk::platform::kErrorPathNotFound;
-}
+bool Gone(uint32_t error) { return error == 0 || pelsdk::platform::is_not_found(error); }
 
 }  // namespace
 

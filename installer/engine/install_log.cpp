@@ -30,6 +30,11 @@ void InstallLog::Write(const std::string& fact) {
     if (toConsole_) os_.terminal.print_line(line);
 }
 
+int InstallLog::End(const std::string& outcome, int code) {
+    Write(outcome + "; exit code " + std::to_string(code));
+    return code;
+}
+
 std::string InstallLog::WindowsError(uint32_t error) const {
     if (error == 0) return "";
     const std::string text = os_.info.error_text(error);

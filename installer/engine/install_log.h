@@ -14,6 +14,8 @@ public:
     InstallLog(pelsdk::platform::services& os, std::wstring file, bool toConsole);
 
     void Write(const std::string& fact);
+    // Writes how the run ended, "<outcome>; exit code <code>", and gives the code back.
+    int End(const std::string& outcome, int code);
     // "Windows error 5: Access is denied.", or "" for 0.
     std::string WindowsError(uint32_t error) const;
     // "Failed <what>", with its Windows error when it has one.

@@ -72,6 +72,13 @@ bool SamePath(const std::wstring& a, const std::wstring& b) {
     return EqualIgnoringCase(WithoutTrailingBackslash(a), WithoutTrailingBackslash(b));
 }
 
+void AddPathOnce(std::vector<std::wstring>& folders, const std::wstring& folder) {
+    if (std::none_of(folders.begin(), folders.end(),
+                     [&](const std::wstring& f) { return SamePath(f, folder); })) {
+        folders.push_back(folder);
+    }
+}
+
 std::wstring WithBackslashes(std::wstring path) {
     std::replace(path.begin(), path.end(), L'/', L'\\');
     return path;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/file_system.h"
 
@@ -16,6 +17,8 @@ bool CreateDirectories(pelsdk::platform::file_system& files, const std::wstring&
 bool EqualIgnoringCase(const std::wstring& a, const std::wstring& b);
 // The same file or folder for Windows: letters in any case, one trailing backslash or none.
 bool SamePath(const std::wstring& a, const std::wstring& b);
+// Adds the folder unless the list has the same path already.
+void AddPathOnce(std::vector<std::wstring>& folders, const std::wstring& folder);
 // Replaces every "/" by "\".
 std::wstring WithBackslashes(std::wstring path);
 

@@ -12,18 +12,6 @@ using pelsdk::platform::services;
 
 namespace {
 
-bool Absent(uint32_t error) {
-    return error == pelsdk::platform::kErrorFileNotFound ||
-           error == pelsdk::platform::kErrorPathNotFound;
-}
-
-void AddOnce(std::vector<std::wstring>& folders, const std::wstring& folder) {
-    if (std::none_of(folders.begin(), folders.end(),
-                     [&](const std::wstring& f) { return SamePath(f, folder); })) {
-        folders.push_back(folder);
-    }
-}
-
 void AddTarget(RemovalPlan& plan, const std::string& name, const std::wstring& folder) {
     if (std::none_of(plan.targets.begin(), plan.targets.end(),
                      [&](const RemovalTarget& t) { return SamePath(t.folder, folder); })) {
@@ -35,7 +23,7 @@ void AddTarget(RemovalPlan& plan, const std::string& name, const std::wstring& f
 
 uint32_t RemovePluginFrom(pelsdk::platform::file_system& files, const std::wstring& pluginFolder) {
     const uint32_t error = files.delete_file(PluginFileIn(pluginFolder));
-    if (error != 0 && !Absent(error)) return error;
+    if (error != 0 && !pelsdk::platform::is_not_found(error)) return error;
     // Only an empty folder goes: another file of the maker's keeps it.
     files.remove_folder(MakerFolderIn(pluginFolder));
     return 0;
@@ -50,14 +38,14 @@ RemovalPlan PlanRemoval(const DeploymentRequest& request, services& os, InstallL
 
     const std::vector<std::wstring> recorded = RecordedFolders(os.keys);
     for (const VersionEntry& row : rows) {
-        if (row.index != kCustomVersionIndex) AddOnce(plan.watched, row.pluginFolder);
+        if (row.index != kCustomVersionIndex) AddPathOnce(plan.watched, row.pluginFolder);
         if (row.selected) AddTarget(plan, RowName(row, data.versionNames), row.pluginFolder);
     }
     for (const std::wstring& folder : recorded) {
-        AddOnce(plan.watched, folder);
+        AddPathOnce(plan.watched, folder);
         if (request.versions.empty()) AddTarget(plan, WideToUtf8(folder), folder);
     }
-    if (!request.folder.empty()) AddOnce(plan.watched, request.folder);
+    if (!request.folder.empty()) AddPathOnce(plan.watched, request.folder);
     for (const RemovalTarget& target : plan.targets) {
         log.Write("To remove from " + target.name + ": " + WideToUtf8(PluginFileIn(target.folder)));
     }
@@ -79,19 +67,16 @@ bool RemoveFromTargets(services& os, std::vector<RemovalTarget>& targets, Instal
 }
 
 int FinishRemoval(services& os, const RemovalPlan& plan, InstallLog& log) {
-    const bool copyLeft = std::any_of(plan.watched.begin(), plan.watched.end(), [&](const auto& f) {
-        return os.files.file_size(PluginFileIn(f)).has_value();
-    });
+    const bool copyLeft = std::any_of(plan.watched.begin(), plan.watched.end(),
+                                      [&](const auto& f) { return HoldsPlugin(os.files, f); });
     if (copyLeft) {
         log.Write("The plug-in stays in folders this removal was not asked to clear: the Apps & "
                   "features entry stays");
     } else if (const StepOutcome forgot = ForgetInstall(os); !forgot.failed.empty()) {
         log.Write(log.Failed(forgot.failed, forgot.error));
-        log.Write("Removal incomplete; exit code " + std::to_string(kExitTargetsFailed));
-        return kExitTargetsFailed;
+        return log.End("Removal incomplete", kExitTargetsFailed);
     } else {
         log.Write("Apps & features entry and the installer's copy removed");
     }
-    log.Write("Removal done; exit code " + std::to_string(kExitDone));
-    return kExitDone;
+    return log.End("Removal done", kExitDone);
 }

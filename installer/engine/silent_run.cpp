@@ -13,11 +13,6 @@ using pelsdk::platform::services;
 
 namespace {
 
-int Ended(InstallLog& log, const std::string& outcome, int code) {
-    log.Write(outcome + "; exit code " + std::to_string(code));
-    return code;
-}
-
 // The first line of the user's message for a status, with its code in it.
 std::string StatusText(int32_t status) {
     const std::string message = InstallErrorMessage(status);
@@ -50,11 +45,11 @@ int InstallSilently(const DeploymentRequest& request, services& os, InstallLog& 
     std::vector<VersionEntry> rows = DetectAndLog(data, log);
     if (const std::string refusal = SelectTargets(request, data.versionNames, rows);
         !refusal.empty()) {
-        return Ended(log, "Refused: " + refusal, kExitBadCommandLine);
+        return log.End("Refused: " + refusal, kExitBadCommandLine);
     }
     const std::string selected = SelectedNames(rows, data.versionNames);
     if (selected.empty()) {
-        return Ended(log, "No After Effects version was found and no /FOLDER was given: nothing "
+        return log.End("No After Effects version was found and no /FOLDER was given: nothing "
                           "to install into", kExitNoAfterEffects);
     }
     log.Write("Selected: " + selected);
@@ -62,24 +57,24 @@ int InstallSilently(const DeploymentRequest& request, services& os, InstallLog& 
     // The wizard's worker, on this thread: there is no window to keep responsive.
     InstallWorker(&data, FoldersToWrite(rows), {}, L"");
     if (!LogResults(data, rows, log)) {
-        return Ended(log, "One or more targets failed", kExitTargetsFailed);
+        return log.End("One or more targets failed", kExitTargetsFailed);
     }
     const StepOutcome recorded = RecordInstall(os, InstalledFolders(rows));
     if (!recorded.failed.empty()) {
         log.Write(log.Failed(recorded.failed, recorded.error));
-        return Ended(log, "Installed, but not recorded for Apps & features", kExitTargetsFailed);
+        return log.End("Installed, but not recorded for Apps & features", kExitTargetsFailed);
     }
     log.Write("Recorded in Apps & features");
-    return Ended(log, "Every selected target installed", kExitDone);
+    return log.End("Every selected target installed", kExitDone);
 }
 
 int RemoveSilently(const DeploymentRequest& request, services& os, InstallLog& log) {
     RemovalPlan plan = PlanRemoval(request, os, log);
     if (!plan.refusal.empty()) {
-        return Ended(log, "Refused: " + plan.refusal, kExitBadCommandLine);
+        return log.End("Refused: " + plan.refusal, kExitBadCommandLine);
     }
     if (!RemoveFromTargets(os, plan.targets, log)) {
-        return Ended(log, "One or more targets failed", kExitTargetsFailed);
+        return log.End("One or more targets failed", kExitTargetsFailed);
     }
     return FinishRemoval(os, plan, log);
 }
@@ -89,11 +84,11 @@ int RemoveSilently(const DeploymentRequest& request, services& os, InstallLog& l
 int RunSilently(const DeploymentRequest& request, services& os, InstallLog& log) {
     // Never a prompt nobody would answer: the deployment tool must start it elevated.
     if (!os.info.is_elevated()) {
-        return Ended(log, "Not started with administrator rights, which /S needs: start it "
+        return log.End("Not started with administrator rights, which /S needs: start it "
                           "elevated (as the deployment tool's system account)", kExitNotElevated);
     }
     if (!os.locks.try_hold(kInstallerInstanceName)) {
-        return Ended(log, "Another " VELKOR_EXE_FILENAME " is running: try again once it has "
+        return log.End("Another " VELKOR_EXE_FILENAME " is running: try again once it has "
                           "ended", kExitAnotherInstance);
     }
     return request.uninstall ? RemoveSilently(request, os, log)

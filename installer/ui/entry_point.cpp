@@ -20,9 +20,7 @@ int RunDeployment(const DeploymentRequest& request, const std::wstring& commandL
                    request.silent);
     log.Write(VELKOR_EXE_FILENAME " " VELKOR_VERSION " started: " + WideToUtf8(commandLine));
     if (!request.refusal.empty()) {
-        log.Write("Refused: " + request.refusal + "; nothing written; exit code " +
-                  std::to_string(kExitBadCommandLine));
-        return kExitBadCommandLine;
+        return log.End("Refused: " + request.refusal + "; nothing written", kExitBadCommandLine);
     }
     // Without /S the only deployment run is an interactive removal.
     return request.silent ? RunSilently(request, os, log) : RemoveWithPopups(request, os, log);

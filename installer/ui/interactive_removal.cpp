@@ -46,9 +46,8 @@ int RemoveWithPopups(const DeploymentRequest& request, services& os, InstallLog&
     if (!os.info.is_elevated()) {
         // A twin that is still not elevated would only start another.
         if (!request.elevatedTwin) return RunElevatedTwin(request, os, log);
-        log.Write("Still without administrator rights after the elevation; exit code " +
-                  std::to_string(kExitNotElevated));
-        return kExitNotElevated;
+        return log.End("Still without administrator rights after the elevation",
+                       kExitNotElevated);
     }
     if (!HoldInstanceOrAsk(os)) {
         log.Write("Another installer is running, and the user did not retry");
@@ -67,8 +66,7 @@ int RemoveWithPopups(const DeploymentRequest& request, services& os, InstallLog&
     }
     while (!RemoveFromTargets(os, plan.targets, log)) {
         if (!UserRetries(os, plan.targets)) {
-            log.Write("The user did not retry; exit code " + std::to_string(kExitTargetsFailed));
-            return kExitTargetsFailed;
+            return log.End("The user did not retry", kExitTargetsFailed);
         }
     }
     const int code = FinishRemoval(os, plan, log);

@@ -291,7 +291,9 @@ TEST(InteractiveRemoval, AsksElevatesAndReportsWithThePopup) {
         scene.Answer(c.keys);
         EXPECT_EQ(InstallerMain(c.line, scene.os), c.code);
         EXPECT_EQ(scene.asked, c.popups);
-        if (!c.lastMessage.empty()) EXPECT_EQ(scene.messages.back(), c.lastMessage);
+        if (!c.lastMessage.empty()) {
+            EXPECT_EQ(scene.messages.back(), c.lastMessage);
+        }
         EXPECT_EQ(scene.Exists(PluginIn(kAE18)), c.code != 0);
         EXPECT_EQ(scene.machine.launcher.elevated_launches, c.launched);
         // Only a silent run prints.
