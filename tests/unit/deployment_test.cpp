@@ -16,6 +16,7 @@
 
 namespace {
 
+using pelsdk::platform::access_event;
 using pelsdk::platform::registry_value;
 using pelsdk::platform::scripted_window_host;
 
@@ -67,6 +68,7 @@ public:
         answers = std::move(keys);
         scripted_window_host::on_modal_loop = [this](scripted_window_host& host) {
             asked.push_back(host.title);
+            EXPECT_EQ(host.told.back(), std::pair(access_event::dialog_opened, 0)) << host.title;
             messages.push_back(dynamic_cast<NotificationPopup&>(*host.events).messageLabel.text);
             const uint64_t key = answers.empty() ? kEscape : answers.front();
             if (!answers.empty()) answers.pop_front();

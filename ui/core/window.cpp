@@ -60,8 +60,11 @@ int32_t window::run() {
     host_->disable_owner();
     if (!host_->is_visible()) host_->show();
     running_ = true;
-    // A popup is a dialog to a screen reader, which reads it as it opens.
-    if (owner != nullptr) host_->notify_access(platform::access_event::dialog_opened, 0);
+    // A window that describes itself as a dialog is read by a screen reader as it opens, with
+    // an owner or without one (the popups of a removal run have none).
+    if (describe_client().role == platform::access_role::dialog) {
+        host_->notify_access(platform::access_event::dialog_opened, 0);
+    }
     event_hub::instance().fire(this, event_type::loop_started);
     host_->run_loop(running_);
     event_hub::instance().fire(this, event_type::hidden);
