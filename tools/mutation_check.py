@@ -100,7 +100,7 @@ def code_mask(text):
             j = n if j < 0 else j + 2
             blank(i, j)
             i = j
-        elif c == "R" and text.startswith('R"', i) and (i == 0 or not _word_char(text[i - 1], "LuU8")):
+        elif c == "R" and text.startswith('R"', i) and _raw_string_prefix(text, i):
             delim_end = text.find("(", i + 2)
             closing = ")" + text[i + 2:delim_end] + '"'
             j = text.find(closing, delim_end)
@@ -121,8 +121,11 @@ def code_mask(text):
     return "".join(out)
 
 
-def _word_char(c, extra=""):
-    return c.isalnum() or c == "_" or c in extra
+def _raw_string_prefix(text, r_at):
+    """Whether the R at `r_at` opens a raw string: it stands alone or after L, u, U or u8, and is
+    not the end of a longer name."""
+    before = re.search(r"\w*$", text[max(0, r_at - 3):r_at]).group()
+    return re.fullmatch(r"(L|u8|u|U)?", before) is not None
 
 
 def _line_of(text, offset):

@@ -43,6 +43,7 @@ class FindFaultsTest(unittest.TestCase):
         cases = [
             ("// if (a < b) return;", set()),
             ('const char* s = "a == b && true";', set()),
+            ('auto s = LR"(a " == b)"; auto t = u8R"x(c < d)x";', set()),
             ("#include <vector>", set()),
             ("std::vector<int> v;", set()),
             ("p->x = q >> 2;", constants),
