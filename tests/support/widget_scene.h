@@ -62,3 +62,8 @@ public:
 };
 
 class WidgetTest : public ::testing::Test, public WidgetScene {};
+
+// A theme colour as the recording backend records it; `half` for one drawn at half opacity.
+inline pelsdk::platform::color_f F(pelsdk::ui::color c, bool half = false) {
+    return {c.r, c.g, c.b, half ? c.a / 2 : c.a};
+}

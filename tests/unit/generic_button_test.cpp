@@ -9,7 +9,6 @@
 namespace {
 
 using namespace pelsdk::ui;
-using pelsdk::platform::color_f;
 using pelsdk::platform::rect_f;
 
 // Fills in red, outlines in green, captions in blue.
@@ -17,8 +16,6 @@ constexpr color kFill{0.1f, 0, 0, 1}, kFillHover{0.2f, 0, 0, 1}, kFillPressed{0.
     kFillToggle{0.4f, 0, 0, 1}, kBorder{0, 0.1f, 0, 1}, kBorderHover{0, 0.2f, 0, 1},
     kBorderFocus{0, 0.3f, 0, 1}, kText{0, 0, 0.1f, 1}, kTextHover{0, 0, 0.2f, 1},
     kTextPressed{0, 0, 0.3f, 1};
-
-color_f F(color c, bool half = false) { return {c.r, c.g, c.b, half ? c.a / 2 : c.a}; }
 
 // A button "OK" at {50, 40, 110, 30} inside a full-window panel, with its own colours.
 class GenericButtonTest : public WidgetTest {

@@ -21,8 +21,6 @@ using pelsdk::platform::paragraph_alignment;
 using pelsdk::platform::rect_f;
 using pelsdk::platform::text_alignment;
 
-color_f F(color c) { return {c.r, c.g, c.b, c.a}; }
-
 using InstallerWidgetsTest = WidgetTest;
 
 TEST_F(InstallerWidgetsTest, RoundedButtonIsAPillInTheColoursOfItsState) {

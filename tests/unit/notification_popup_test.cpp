@@ -12,14 +12,11 @@
 namespace {
 
 using namespace pelsdk::ui;
-using pelsdk::platform::color_f;
 using pelsdk::platform::rect_f;
 using pelsdk::platform::scripted_window_host;
 
 constexpr color kBack{0.07f, 0.07f, 0.08f, 1}, kMessage{0.78f, 0.78f, 0.79f, 1},
     kYesFill{0.02f, 0.55f, 0.87f, 1}, kNoFill{0.14f, 0.14f, 0.15f, 1};
-
-color_f F(color c) { return {c.r, c.g, c.b, c.a}; }
 
 // The installer's values the popup reads through its aliases.
 theme_map InstallerLook() {
