@@ -107,8 +107,6 @@ public:
     void click_at(const point& at);
     // Widgets came or went: assistive technology hears of it once, with the next paint.
     void note_tree_changed() { tree_changed_ = true; }
-    // The focused widget got the focus by Tab: it shows its focus outline.
-    bool focus_from_keyboard() const { return keyboard_focus_; }
 
     // What the window procedure produces.
     void on_client_resized(uint32_t pixel_width, uint32_t pixel_height) override;

@@ -24,12 +24,13 @@ rect moved_by(const rect& area, const rect& origin) {
     return {origin.x + area.x, origin.y + area.y, area.width, area.height};
 }
 
-}  // namespace
-
+// A widget's box in window dips.
 rect window_box_of(const widget& target) {
     const update_area box = invalidation_box(target);
     return {box.left, box.top, box.right - box.left, box.bottom - box.top};
 }
+
+}  // namespace
 
 std::vector<platform::access_element> window_accessibility::elements() {
     std::vector<platform::access_element> out;

@@ -48,7 +48,4 @@ private:
     int32_t last_id_ = 0;
 };
 
-// A widget's box in window dips.
-rect window_box_of(const widget& target);
-
 }  // namespace pelsdk::ui
