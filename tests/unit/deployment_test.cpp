@@ -246,6 +246,17 @@ TEST(AppsEntry, RecordsTheInstallAndGoesWithTheLastCopy) {
     for (const std::string& line : scene.machine.terminal.lines) printed += line + "\n";
     ExpectInOrder(printed, {"Apps & features entry and the installer's copy removed",
                             "Removal done; exit code 0"});
+
+    // A later install records its folders, then the earlier ones that still hold the plug-in.
+    const auto recorded = [&] {
+        return scene.machine.keys.value_of(kUninstallEntryKey, L"PluginFolders");
+    };
+    ASSERT_EQ(scene.Start(L"/S /VERSIONS=CC2017"), 0);
+    ASSERT_EQ(scene.Start(L"/S /VERSIONS=CC2015,CC2017"), 0);
+    EXPECT_EQ(recorded(), (registry_value{L"PluginFolders", std::vector{kAE15, kAE17}}));
+    std::filesystem::remove(scene.machine.files.host_path(PluginIn(kAE15)));
+    ASSERT_EQ(scene.Start(L"/S /VERSIONS=CC2018"), 0);
+    EXPECT_EQ(recorded(), (registry_value{L"PluginFolders", std::vector{kAE18, kAE17}}));
 }
 
 TEST(InteractiveRemoval, AsksElevatesAndReportsWithThePopup) {
